@@ -1,0 +1,43 @@
+# The README's commands. Every target installs what it needs first.
+.PHONY: test run dist bench fuzz deps native win64 fuzz-build clean
+
+FUZZ_SECONDS ?= 20
+XVFB = xvfb-run -a -s "-screen 0 1024x768x24"
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+fuzz-build: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+test: native win64 fuzz-build
+	@echo "== native tests"
+	ctest --preset native
+	@echo "== fuzzing the file readers for $(FUZZ_SECONDS) s"
+	scripts/run-fuzz.sh $(FUZZ_SECONDS)
+	@echo "== Windows tests under Wine"
+	$(XVFB) scripts/wine-ctest.sh
+
+fuzz: fuzz-build
+	scripts/run-fuzz.sh $(FUZZ_SECONDS)
+
+run: win64
+	scripts/run.sh
+
+dist: win64
+	scripts/dist.sh
+
+bench: win64
+	$(XVFB) scripts/bench.sh
+
+clean:
+	rm -rf build dist

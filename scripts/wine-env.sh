@@ -1,0 +1,29 @@
+# Sourced: the Wine prefix and locale every Windows run of this project uses.
+# Russian locale: ANSI code page 1251, the one the built-in texts were written in.
+repo=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX="${WINEPREFIX:-$repo/build/win64/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+
+# A fresh prefix: unmanaged windows (no 2-second wait for a window manager) and no crash dialog
+# that would hang a test until its timeout.
+prepare_wine_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    {
+        wineboot -i
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+        wineserver -w
+    } </dev/null >/dev/null 2>&1
+}
+
+# One persistent server for the whole run; its helper processes must not hold our pipes open.
+start_wine_server() {
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+stop_wine_server() {
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+}

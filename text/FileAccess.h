@@ -1,0 +1,15 @@
+// The file operations that differ between Windows and elsewhere.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Opens by the wide name on Windows, so a name outside the ANSI code page still opens.
+std::FILE* OpenFile(const std::wstring& path, const char* mode);
+// Puts replacement in place of target in one step; target may not exist yet.
+bool ReplaceFile(const std::wstring& replacement, const std::wstring& target);
+bool RemoveFile(const std::wstring& path);
+
+// The executable's folder, ending in PathSeparator(); empty when it can't be found.
+std::wstring ModuleDirectory();
+wchar_t PathSeparator();
