@@ -1,0 +1,23 @@
+// The display: a half-size back buffer with the piece picture and the announcement lines, stretched x2.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct BackBufferData {
+    HBITMAP bitmap;
+    void* pixels;
+    int width;
+    int height;
+};
+
+extern BackBufferData BackBuffer;
+extern POINT TextOrigin;
+extern LOGFONTW DisplayFont;  // an empty face name means the stock system font
+extern COLORREF TextColour;
+
+void PaintDisplay();
+void DrawPiecePicture(HDC target, int w, int h, int top);
+void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
+void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);

@@ -1,0 +1,1 @@
+// The system dialog's part: filled in with the dialog.

@@ -1,0 +1,13 @@
+// Choosing another language file from the system dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+constexpr int LANGUAGE_PATH_LENGTH = 256;
+
+void SwitchLanguage(HWND dialog);
+bool ChooseLanguageFile(HWND owner, const std::wstring& startFolder, std::wstring& name);
+bool OpenAndProbeFile(HWND owner, void* readBuffer, DWORD byteCount, const wchar_t* title, wchar_t* fileName,
+                      const wchar_t* filterList, const wchar_t* startFolder);
