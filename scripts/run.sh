@@ -1,0 +1,18 @@
+#!/bin/sh
+# Starts the program under Wine. Without a display it runs under Xvfb, saves a screenshot and exits.
+set -e
+. "$(dirname "$0")/wine-env.sh"
+exe="$repo/build/win64/app/zarvik.exe"
+[ -f "$exe" ] || { echo "zarvik.exe is not built: run make win64" >&2; exit 1; }
+
+# The program keeps its config.txt and Languages/ beside itself, so it runs from a folder of its own.
+"$repo/scripts/stage.sh" "$repo/build/run"
+
+if [ -n "$DISPLAY" ]; then
+    prepare_wine_prefix
+    exec wine "$repo/build/run/zarvik.exe"
+fi
+
+echo "No display: running under Xvfb and saving a screenshot."
+exec xvfb-run -a -s "-screen 0 1024x768x24" "$repo/scripts/screenshot.sh" "$repo/build/run/zarvik.exe" \
+    "$repo/build/screenshot.png"
