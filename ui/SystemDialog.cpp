@@ -1,1 +1,77 @@
-// The system dialog's part: filled in with the dialog.
+// The system dialog: its texts, the help and web commands, and the dispatch of its buttons.
+#include "ui/SystemDialog.h"
+
+#include <shellapi.h>
+
+#include "core/Product.h"
+#include "core/UiServices.h"
+#include "resources/resource.h"
+#include "text/Ansi.h"
+#include "text/TextResources.h"
+#include "text/TextTable.h"
+#include "ui/Display.h"
+#include "ui/FontChoice.h"
+#include "ui/LanguageSwitch.h"
+#include "ui/MainWindow.h"
+
+const char WebPageAddress[] = "https://zarvik.example.org";
+
+void SetControlText(HWND dialog, int control, const std::wstring& text) {
+    SetWindowTextW(GetDlgItem(dialog, control), text.c_str());
+}
+
+// Also called after a language switch, so the dialog follows the texts now in force.
+void SetDialogTexts(HWND dialog) {
+    SetControlText(dialog, IDC_TITLE, WidenAnsi(ProductTitle));
+    SetControlText(dialog, IDC_LANGUAGE, LanguageName);
+    SetControlText(dialog, IDC_UI_CREDITS, TextTable[TS_UI_CREDITS]);
+    SetControlText(dialog, IDC_HELP_CREDITS, TextTable[TS_HELP_CREDITS]);
+}
+
+// An empty name is refused here: the shell would open the current folder in its place.
+bool OpenDocument(const std::wstring& pathOrAddress) {
+    if (pathOrAddress.empty()) return false;
+    HINSTANCE result = ShellExecuteW(nullptr, L"open", pathOrAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// The repaint follows OK and Cancel alike; Cancel leaves the font and colour as they were.
+static void ChooseFontAndRepaint(HWND dialog) {
+    ChooseDisplayFont(InstanceHandle, dialog, DisplayFont, FontRequest);
+    RequestRepaint();
+}
+
+static INT_PTR OnDialogCommand(HWND dialog, int command) {
+    switch (command) {
+    case IDOK:
+        EndDialog(dialog, IDOK);
+        return TRUE;
+    case IDCANCEL:  // Esc and the close box
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    case IDC_WWW:
+        OpenDocument(WidenAnsi(WebPageAddress));  // a browser that won't start has shown its own complaint
+        return TRUE;
+    case IDC_FONT:
+        ChooseFontAndRepaint(dialog);
+        return TRUE;
+    case IDC_RULES_HELP:
+        OpenDocument(HelpFilePath);  // a missing help file is the viewer's to report
+        return TRUE;
+    case IDC_LANGUAGE:
+        SwitchLanguage(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK SystemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetDialogTexts(dialog);
+        return TRUE;  // the focus goes to Game Rules Help, the default button, so Enter opens the help
+    case WM_COMMAND:
+        return OnDialogCommand(dialog, LOWORD(wParam));  // the notification code makes no difference
+    }
+    return FALSE;
+}
