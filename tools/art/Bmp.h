@@ -1,0 +1,14 @@
+// Windows bitmap files: uncompressed, bottom-up, 4 or 8 bits per pixel with a palette.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Grid.h"
+#include "Palette.h"
+
+// The palette is written with 2^bitsPerPixel entries, padded with black; every cell must index it.
+std::vector<uint8_t> EncodeBmp(const Grid& picture, const Palette& palette, int bitsPerPixel);
+
+bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -1,0 +1,157 @@
+// Staunton-like silhouettes: a common foot, a turned body and a head that names the piece.
+#include "Pieces.h"
+
+#include <functional>
+
+#include "Painter.h"
+#include "Palette.h"
+
+namespace {
+
+constexpr double Axis = 20.0;
+
+using Draw = std::function<void(Painter&)>;
+
+struct Parts {
+    std::vector<Draw> layers;
+    Draw details;
+};
+
+void Foot(Painter& p) {
+    p.Polygon(MirroredProfile(Axis, {{31.0, 10.5}, {32.5, 12.5}, {37.0, 12.5}}), 1);
+}
+
+void Collar(Painter& p, double y, double halfWidth) {
+    p.Ellipse({Axis, y}, halfWidth, 1.7, 1);
+}
+
+// A body that flares out into the foot, from a neck of the given half width.
+void Body(Painter& p, double top, double neck) {
+    p.Polygon(MirroredProfile(Axis, {{top, neck}, {top + 5.0, neck + 0.7}, {28.0, neck + 3.0}, {31.5, 10.5}}), 1);
+}
+
+Parts KingParts() {
+    return {{[](Painter& p) {
+                 p.Rectangle(18.75, 1.0, 21.25, 9.5, 1);
+                 p.Rectangle(16.25, 3.25, 23.75, 5.75, 1);
+             },
+             [](Painter& p) {
+                 p.Ellipse({Axis, 13.0}, 8.5, 4.2, 1);
+                 p.Polygon(MirroredProfile(Axis, {{13.0, 8.5}, {20.5, 5.0}}), 1);
+             },
+             [](Painter& p) { Body(p, 20.0, 4.5); },
+             [](Painter& p) { Collar(p, 21.0, 7.0); },
+             Foot},
+            [](Painter& p) { p.Line({13.5, 15.5}, {26.5, 15.5}, 1.0, 1); }};
+}
+
+Parts QueenParts() {
+    return {{[](Painter& p) {
+                 const Point tips[] = {{10.5, 8.0}, {15.2, 5.8}, {20.0, 4.5}, {24.8, 5.8}, {29.5, 8.0}};
+                 for (Point tip : tips) p.Circle(tip, 1.9, 1);
+             },
+             [](Painter& p) {
+                 p.Polygon({{10.5, 8.0}, {14.0, 12.5}, {15.2, 5.8}, {17.8, 11.5}, {20.0, 4.5}, {22.2, 11.5},
+                            {24.8, 5.8}, {26.0, 12.5}, {29.5, 8.0}, {25.5, 20.0}, {14.5, 20.0}},
+                           1);
+             },
+             [](Painter& p) { Body(p, 20.0, 4.5); },
+             [](Painter& p) { Collar(p, 20.5, 6.8); },
+             Foot},
+            [](Painter& p) { p.Line({14.5, 16.5}, {25.5, 16.5}, 1.0, 1); }};
+}
+
+Parts BishopParts() {
+    return {{[](Painter& p) { p.Circle({Axis, 4.6}, 2.3, 1); },
+             [](Painter& p) {
+                 p.Polygon(MirroredProfile(Axis, {{6.5, 0.0}, {8.0, 2.2}, {10.0, 4.2}, {12.5, 5.8}, {15.0, 6.3},
+                                                  {17.5, 5.8}, {20.5, 4.0}}),
+                           1);
+             },
+             [](Painter& p) { Body(p, 21.0, 3.8); },
+             [](Painter& p) { Collar(p, 21.5, 6.5); },
+             Foot},
+            [](Painter& p) { p.Line({23.2, 9.5}, {19.6, 14.5}, 1.4, 1); }};
+}
+
+Parts KnightParts() {
+    return {{[](Painter& p) {
+                 p.Polygon({{11.5, 31.5}, {12.5, 27.0}, {14.5, 23.5}, {16.5, 21.0}, {14.0, 19.6}, {10.0, 21.2},
+                            {7.2, 20.8}, {5.8, 18.8}, {6.2, 16.4}, {9.0, 13.0}, {12.0, 9.5}, {13.5, 7.5},
+                            {14.2, 3.2}, {17.0, 6.2}, {21.0, 6.0}, {26.0, 8.5}, {29.5, 13.0}, {31.5, 19.0},
+                            {31.8, 25.0}, {31.0, 31.5}},
+                           1);
+             },
+             [](Painter& p) {
+                 p.Polygon({{17.0, 6.2}, {21.0, 6.0}, {26.0, 8.5}, {29.5, 13.0}, {31.5, 19.0}, {31.8, 25.0},
+                            {31.0, 31.5}, {27.8, 31.5}, {28.6, 25.0}, {28.4, 19.0}, {26.6, 13.8}, {23.5, 10.4},
+                            {19.0, 8.6}},
+                           1);
+             },
+             Foot},
+            [](Painter& p) {
+                p.Circle({14.6, 11.6}, 1.2, 1);
+                p.Circle({8.0, 17.4}, 0.8, 1);
+            }};
+}
+
+Parts RookParts() {
+    return {{[](Painter& p) { Body(p, 13.0, 7.0); },
+             [](Painter& p) {
+                 p.Polygon({{10.0, 5.0}, {15.0, 5.0}, {15.0, 8.0}, {17.5, 8.0}, {17.5, 5.0}, {22.5, 5.0},
+                            {22.5, 8.0}, {25.0, 8.0}, {25.0, 5.0}, {30.0, 5.0}, {30.0, 12.0}, {27.5, 14.5},
+                            {12.5, 14.5}, {10.0, 12.0}},
+                           1);
+             },
+             [](Painter& p) { Collar(p, 28.5, 9.5); },
+             Foot},
+            [](Painter& p) { p.Line({10.0, 11.0}, {30.0, 11.0}, 1.0, 1); }};
+}
+
+Parts PawnParts() {
+    return {{[](Painter& p) { Body(p, 17.0, 3.8); },
+             [](Painter& p) { p.Circle({Axis, 11.8}, 5.6, 1); },
+             [](Painter& p) { Collar(p, 18.8, 6.5); },
+             Foot},
+            nullptr};
+}
+
+Parts PartsOf(Piece piece) {
+    switch (piece) {
+    case Piece::King: return KingParts();
+    case Piece::Queen: return QueenParts();
+    case Piece::Bishop: return BishopParts();
+    case Piece::Knight: return KnightParts();
+    case Piece::Rook: return RookParts();
+    case Piece::Pawn: return PawnParts();
+    }
+    return {};
+}
+
+}  // namespace
+
+LayeredShape ShapePiece(Piece piece, int size) {
+    Parts parts = PartsOf(piece);
+    LayeredShape shape{{}, Grid(size, size)};
+    for (const Draw& draw : parts.layers) {
+        Grid layer(size, size);
+        Painter painter(layer, size / 40.0);
+        draw(painter);
+        shape.layers.push_back(layer);
+    }
+    if (parts.details) {
+        Painter painter(shape.details, size / 40.0);
+        parts.details(painter);
+    }
+    return shape;
+}
+
+LayerColours PieceColours(PieceSide side, int size) {
+    int depth = size >= 60 ? 4 : size >= 32 ? 2 : 1;
+    if (side == PieceSide::White) return {WHITE, BLACK, BLACK, SILVER, BLACK, +1, depth};
+    return {BLACK, BLACK, GREY, GREY, SILVER, -1, depth};
+}
+
+void DrawPiece(Grid& target, int left, int top, Piece piece, PieceSide side, int size) {
+    PaintLayers(target, left, top, ShapePiece(piece, size), PieceColours(side, size));
+}

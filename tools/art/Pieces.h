@@ -1,0 +1,16 @@
+// The six chess pieces, drawn from shapes on a 40 x 40 design square.
+#pragma once
+
+#include "Grid.h"
+#include "Layers.h"
+
+enum class Piece { King, Queen, Bishop, Knight, Rook, Pawn };
+enum class PieceSide { Black, White };
+
+// The piece's parts as masks of size x size pixels.
+LayeredShape ShapePiece(Piece piece, int size);
+
+// Black pieces carry light inner lines, white pieces black ones; both are lit from the left.
+LayerColours PieceColours(PieceSide side, int size);
+
+void DrawPiece(Grid& target, int left, int top, Piece piece, PieceSide side, int size);
