@@ -22,18 +22,20 @@ void Foot(Painter& p) {
 }
 
 void Collar(Painter& p, double y, double halfWidth) {
-    p.Ellipse({Axis, y}, halfWidth, 1.7, 1);
+    p.Ellipse({Axis, y}, halfWidth, 2.2, 1);
 }
 
 // A body that flares out into the foot, from a neck of the given half width.
 void Body(Painter& p, double top, double neck) {
-    p.Polygon(MirroredProfile(Axis, {{top, neck}, {top + 5.0, neck + 0.7}, {28.0, neck + 3.0}, {31.5, 10.5}}), 1);
+    p.Polygon(MirroredProfile(Axis, {{top, neck}, {top + 5.0, neck + 0.7}, {28.0, neck + 3.0}, {31.5, 10.5},
+                                     {32.5, 10.5}}),
+              1);
 }
 
 Parts KingParts() {
     return {{[](Painter& p) {
-                 p.Rectangle(18.75, 1.0, 21.25, 9.5, 1);
-                 p.Rectangle(16.25, 3.25, 23.75, 5.75, 1);
+                 p.Rectangle(18.0, 0.5, 22.0, 9.5, 1);
+                 p.Rectangle(15.5, 2.5, 24.5, 6.5, 1);
              },
              [](Painter& p) {
                  p.Ellipse({Axis, 13.0}, 8.5, 4.2, 1);
@@ -47,12 +49,10 @@ Parts KingParts() {
 
 Parts QueenParts() {
     return {{[](Painter& p) {
-                 const Point tips[] = {{10.5, 8.0}, {15.2, 5.8}, {20.0, 4.5}, {24.8, 5.8}, {29.5, 8.0}};
-                 for (Point tip : tips) p.Circle(tip, 1.9, 1);
-             },
-             [](Painter& p) {
-                 p.Polygon({{10.5, 8.0}, {14.0, 12.5}, {15.2, 5.8}, {17.8, 11.5}, {20.0, 4.5}, {22.2, 11.5},
-                            {24.8, 5.8}, {26.0, 12.5}, {29.5, 8.0}, {25.5, 20.0}, {14.5, 20.0}},
+                 const Point tips[] = {{10.5, 7.5}, {15.2, 5.2}, {20.0, 4.0}, {24.8, 5.2}, {29.5, 7.5}};
+                 for (Point tip : tips) p.Circle(tip, 2.0, 1);
+                 p.Polygon({{10.5, 7.5}, {14.2, 12.5}, {15.2, 5.2}, {17.9, 11.5}, {20.0, 4.0}, {22.1, 11.5},
+                            {24.8, 5.2}, {25.8, 12.5}, {29.5, 7.5}, {25.5, 20.0}, {14.5, 20.0}},
                            1);
              },
              [](Painter& p) { Body(p, 20.0, 4.5); },
@@ -90,8 +90,9 @@ Parts KnightParts() {
              },
              Foot},
             [](Painter& p) {
-                p.Circle({14.6, 11.6}, 1.2, 1);
-                p.Circle({8.0, 17.4}, 0.8, 1);
+                p.Circle({15.0, 12.0}, 1.3, 1);
+                p.Circle({8.0, 17.0}, 0.9, 1);
+                p.Line({6.8, 19.6}, {9.2, 19.6}, 1.0, 1);
             }};
 }
 
@@ -103,7 +104,6 @@ Parts RookParts() {
                             {12.5, 14.5}, {10.0, 12.0}},
                            1);
              },
-             [](Painter& p) { Collar(p, 28.5, 9.5); },
              Foot},
             [](Painter& p) { p.Line({10.0, 11.0}, {30.0, 11.0}, 1.0, 1); }};
 }
