@@ -1,0 +1,126 @@
+// The display: a half-size back buffer with the piece picture and the announcement lines, stretched x2.
+#include "ui/Display.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#include "core/AnnouncementList.h"
+#include "resources/resource.h"
+#include "text/TextTable.h"
+#include "ui/MainWindow.h"
+#include "ui/Toolbar.h"
+
+BackBufferData BackBuffer = {};
+POINT TextOrigin = {0, 0};
+LOGFONTW DisplayFont = {};
+COLORREF TextColour = 0;
+
+constexpr BYTE BACKGROUND_BYTE = 176;
+constexpr int PICTURE_GAP = 20;  // back-buffer pixels between the toolbar's edge and the picture
+constexpr int LINE_GAP = 40;     // from the picture's top edge to the first line's centre, less the tile
+constexpr int LINE_SPACING = 16;
+constexpr COLORREF ERROR_COLOUR = RGB(64, 64, 64);
+static const wchar_t FontErrorText[] = L"Error Create Font!";
+
+void ReleaseBackBuffer() {
+    if (BackBuffer.bitmap != nullptr) DeleteObject(BackBuffer.bitmap);
+    BackBuffer = {};
+}
+
+// The size is recorded even when creation fails, so a failing size is not retried at every paint.
+static void FitBackBuffer(int w, int h) {
+    if (w == BackBuffer.width && h == BackBuffer.height) return;
+    ReleaseBackBuffer();
+    BackBuffer.width = w;
+    BackBuffer.height = h;
+    if (w <= 0 || h <= 0) return;  // a minimised or collapsed window: nothing to draw into
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;  // positive: rows bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    BackBuffer.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    BackBuffer.pixels = BackBuffer.bitmap != nullptr ? pixels : nullptr;
+}
+
+static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    if (memory == nullptr) return;
+    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
+    int w = BackBuffer.width;
+    int h = BackBuffer.height;
+    GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
+    std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    DrawPiecePicture(memory, w, h, ToolbarHeight / 2);  // half the toolbar is its extent in the back buffer
+    DrawAnnouncementLines(memory, DisplayFont, TextColour);
+    // One copy of the finished picture: the window never shows a half-drawn display.
+    StretchBlt(window, 0, 0, clientWidth, clientHeight, memory, 0, 0, w, h, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+void PaintDisplay() {
+    PAINTSTRUCT paint;
+    HDC window = BeginPaint(MainWindowHandle, &paint);
+    RECT client = {};
+    GetClientRect(MainWindowHandle, &client);
+    FitBackBuffer(client.right / 2, client.bottom / 2);
+    if (window != nullptr && BackBuffer.pixels != nullptr) ComposeAndShow(window, client.right, client.bottom);
+    EndPaint(MainWindowHandle, &paint);
+}
+
+// TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
+// A window too short or too narrow for the tile simply cuts it.
+void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
+    if (PieceImage == 0) return;
+    HBITMAP strip = LoadBitmapW(InstanceHandle, MAKEINTRESOURCEW(IDB_PIECE_STRIP));
+    if (strip == nullptr) return;
+    BITMAP shape = {};
+    int side = GetObjectW(strip, sizeof(shape), &shape) != 0 ? shape.bmHeight : 0;
+    // A tile number past the strip's end would copy whatever lies beyond it.
+    bool onStrip = side > 0 && PieceImage >= 1 && PieceImage <= shape.bmWidth / side;
+    HDC tiles = onStrip ? CreateCompatibleDC(nullptr) : nullptr;
+    if (tiles != nullptr) {
+        HGDIOBJ previous = SelectObject(tiles, strip);
+        TextOrigin.x = w / 2;
+        TextOrigin.y = top + side + LINE_GAP;
+        BitBlt(target, (w - side) / 2, top + PICTURE_GAP, side, side, tiles, side * (PieceImage - 1), 0, SRCCOPY);
+        SelectObject(tiles, previous);
+        DeleteDC(tiles);
+    }
+    DeleteObject(strip);
+}
+
+void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
+    SetBkMode(target, TRANSPARENT);
+    for (size_t i = 0; i < AnnouncementList.size(); i++) {
+        int slot = AnnouncementList[i];
+        const std::wstring& text = slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
+        DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i), text);
+    }
+}
+
+// Each line makes and deletes its own font; only the back buffer outlives a paint.
+void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
+    bool ownFont = font.lfFaceName[0] != L'\0';
+    HFONT lineFont = ownFont ? CreateFontIndirectW(&font) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    if (lineFont == nullptr) {
+        SetTextColor(target, ERROR_COLOUR);
+        TextOutW(target, 0, y, FontErrorText, static_cast<int>(std::size(FontErrorText)) - 1);
+        return;
+    }
+    HGDIOBJ previous = SelectObject(target, lineFont);
+    SetTextColor(target, colour);
+    int length = static_cast<int>(text.size());
+    SIZE extent = {};
+    GetTextExtentPoint32W(target, text.c_str(), length, &extent);
+    // A line wider than the window starts at its left edge and runs off the right one.
+    int left = std::max(0, x - static_cast<int>(extent.cx) / 2);
+    TextOutW(target, left, y - static_cast<int>(extent.cy) / 2, text.c_str(), length);
+    SelectObject(target, previous);
+    if (ownFont) DeleteObject(lineFont);
+}

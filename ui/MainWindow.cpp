@@ -1,0 +1,145 @@
+// The main window: class "IGAME", its procedure and commands, and the services it offers the rest.
+#include "ui/MainWindow.h"
+
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include <iterator>
+
+#include "core/PieceDraw.h"
+#include "core/UiServices.h"
+#include "resources/resource.h"
+#include "ui/Display.h"
+#include "ui/SystemDialog.h"
+#include "ui/Toolbar.h"
+
+HINSTANCE InstanceHandle = nullptr;
+HWND MainWindowHandle = nullptr;
+MainWindowData MainWindow = {};
+
+static bool LoadWindowString(int id, wchar_t* buffer) {
+    return LoadStringW(InstanceHandle, id, buffer, static_cast<int>(std::size(MainWindow.title))) > 0;
+}
+
+static bool RegisterMainWindowClass(int menuName, int iconName, const wchar_t* cursor) {
+    WNDCLASSW windowClass = {};
+    // Any change of size repaints everything; the hollow brush leaves erasing to the paint, which covers
+    // the whole client area, so nothing flickers.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = InstanceHandle;
+    windowClass.hIcon = LoadIconW(InstanceHandle, MAKEINTRESOURCEW(iconName));
+    windowClass.hCursor = LoadCursorW(nullptr, cursor);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(menuName);  // no menu resource has this id: no menu bar
+    windowClass.lpszClassName = MainWindow.className;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+static bool OpenMainWindow(int showMode, int acceleratorName) {
+    MainWindowHandle = CreateWindowExW(0, MainWindow.className, MainWindow.title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                       0, MainWindow.width, MainWindow.height, nullptr, nullptr, InstanceHandle,
+                                       nullptr);
+    if (MainWindowHandle == nullptr) return false;
+    // The first paint comes now, before the toolbar and the first game: an empty grey field.
+    ShowWindow(MainWindowHandle, showMode);
+    UpdateWindow(MainWindowHandle);
+    // Without the table the keys simply do nothing.
+    MainWindow.accelerators = LoadAcceleratorsW(InstanceHandle, MAKEINTRESOURCEW(acceleratorName));
+    return true;
+}
+
+// The toolbar is attempted even after a failure; with no window it does not come into being.
+bool CreateMainWindow(int titleId, int classNameId, int menuName, int acceleratorName, int iconName,
+                      const wchar_t* cursor, int showMode, int width, int height) {
+    if (InstanceHandle == nullptr) return false;
+    MainWindow.width = width;
+    MainWindow.height = height;
+    bool ok = LoadWindowString(titleId, MainWindow.title) && LoadWindowString(classNameId, MainWindow.className) &&
+              RegisterMainWindowClass(menuName, iconName, cursor) && OpenMainWindow(showMode, acceleratorName);
+    InitCommonControls();
+    CreateToolbar(MainWindowHandle);
+    return ok;
+}
+
+static void OpenSystemDialog() {
+    // Modal; what the dialog changed it repaints itself.
+    DialogBoxParamW(InstanceHandle, MAKEINTRESOURCEW(IDD_SYSTEM), MainWindowHandle, SystemDialogProc, 0);
+}
+
+static void OnCommand(int command) {
+    switch (command) {
+    case ID_ABOUT:
+    case ID_HELP:
+        OpenSystemDialog();
+        return;
+    case ID_EXIT:
+        DestroyWindow(MainWindowHandle);
+        return;
+    case ID_BLACK_TURN:
+        DrawPieceKind(Side::Black);
+        RequestRepaint();
+        return;
+    case ID_WHITE_TURN:
+        DrawPieceKind(Side::White);
+        RequestRepaint();
+        return;
+    case ID_NEW_GAME:
+        StartNewGame();
+        RequestRepaint();
+        return;
+    }
+    // The piece buttons toggle themselves; their commands change nothing until the next draw.
+}
+
+static void OnNotify(const NMHDR* header) {
+    if (header->code == TTN_NEEDTEXTW)
+        OnTooltipRequest(reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(header)));
+}
+
+// Only the release draws, so holding the bar down (auto-repeat) gives one draw.
+static void OnKeyUp(WPARAM key) {
+    if (key != VK_SPACE) return;
+    NextTurn();
+    RequestRepaint();
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY:
+        ReleaseBackBuffer();
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        if (ToolbarWindow != nullptr) SendMessageW(ToolbarWindow, WM_SIZE, wParam, lParam);  // re-fits its width
+        break;
+    case WM_PAINT:
+        PaintDisplay();
+        return 0;
+    case WM_NOTIFY:
+        OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(wParam);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The posted WM_PAINT comes before the platform's own, and its paint validates the window: one request,
+// one paint.
+void RequestRepaint() {
+    InvalidateRect(MainWindowHandle, nullptr, FALSE);
+    PostMessageW(MainWindowHandle, WM_PAINT, 0, 0);
+}
+
+void SetTitle(const std::wstring& text) { SetWindowTextW(MainWindowHandle, text.c_str()); }
+
+int ShowMessage(const std::wstring& text) {
+    return MessageBoxW(MainWindowHandle, text.c_str(), MainWindow.title, MB_OK);
+}
+
+std::uint32_t MillisecondClock() { return timeGetTime(); }

@@ -1,0 +1,86 @@
+// The two-row toolbar: its button table, its creation and the texts of its tooltips.
+#include "ui/Toolbar.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "core/ButtonState.h"
+#include "core/PieceDraw.h"
+#include "resources/resource.h"
+#include "text/TextTable.h"
+#include "ui/MainWindow.h"
+
+int ToolbarHeight = 0;  // ToolbarWindow itself belongs to the button-state operations
+
+// Entry 10 ends the first row, so Help, Black Turn and the black pieces sit above New Game, White Turn
+// and the white pieces. Separators with image 0 get the toolbar's default width.
+const TBBUTTON ToolbarButtons[TOOLBAR_BUTTON_COUNT] = {
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {15, ID_HELP, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {12, ID_BLACK_TURN, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {0, ID_BLACK_KING, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {1, ID_BLACK_QUEEN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {2, ID_BLACK_BISHOP, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {3, ID_BLACK_KNIGHT, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {4, ID_BLACK_ROOK, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {5, ID_BLACK_PAWN, TBSTATE_ENABLED | TBSTATE_WRAP, TBSTYLE_CHECK, {}, 0, 0},
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {14, ID_NEW_GAME, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {13, ID_WHITE_TURN, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
+    {6, ID_WHITE_KING, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {7, ID_WHITE_QUEEN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {8, ID_WHITE_BISHOP, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {9, ID_WHITE_KNIGHT, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {10, ID_WHITE_ROOK, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+    {11, ID_WHITE_PAWN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
+};
+static_assert(std::size(ToolbarButtons) == 22);
+
+// Shared by every request: the tooltip copies the text before the next one can arrive.
+static wchar_t TooltipBuffer[TOOLTIP_MAX_LENGTH + 1];
+
+// A failed toolbar is not reported: the button operations then find no window and every kind counts as
+// included. Without a parent there is nothing to attach a toolbar to.
+void CreateToolbar(HWND parent) {
+    if (parent == nullptr) return;
+    ToolbarWindow = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
+                                    InstanceHandle, IDB_PIECE_STRIP, ToolbarButtons, TOOLBAR_BUTTON_COUNT, 0, 0,
+                                    40, 40, sizeof(TBBUTTON));
+    if (ToolbarWindow == nullptr) return;
+    // Without CCS_NORESIZE the toolbar ignores this size and fits itself to the top of the client area.
+    MoveWindow(ToolbarWindow, 0, 0, 0, 0, TRUE);
+    RECT outer;
+    if (GetWindowRect(ToolbarWindow, &outer)) ToolbarHeight = outer.bottom - outer.top;
+}
+
+// Read from the text table at every request, so a change of language shows at the next hover.
+std::wstring TooltipText(int command) {
+    switch (command) {
+    case ID_BLACK_TURN:
+        return TextTable[TS_BLACK_MOVE];
+    case ID_WHITE_TURN:
+        return TextTable[TS_WHITE_MOVE];
+    case ID_NEW_GAME:
+        return TextTable[TS_NEW_GAME];
+    case ID_HELP:
+        return TextTable[TS_HELP_LANGUAGE];
+    }
+    for (int kind = 1; kind <= PIECE_KIND_COUNT; kind++) {
+        if (command != BlackPieceCommands[kind - 1] && command != WhitePieceCommands[kind - 1]) continue;
+        // A pressed-in piece button takes its kind out of the draw.
+        return TextTable[IsButtonChecked(command) ? 14 + 2 * kind : 13 + 2 * kind];
+    }
+    return L"?";
+}
+
+void OnTooltipRequest(NMTTDISPINFOW* request) {
+    std::wstring text = TooltipText(static_cast<int>(request->hdr.idFrom));
+    size_t length = std::min<size_t>(text.size(), TOOLTIP_MAX_LENGTH);
+    text.copy(TooltipBuffer, length);
+    TooltipBuffer[length] = L'\0';
+    request->lpszText = TooltipBuffer;
+}
