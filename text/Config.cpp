@@ -1,0 +1,56 @@
+// config.txt, the version check shared with the language files, and paths beside the executable.
+#include "text/Config.h"
+
+#include "text/Ansi.h"
+#include "text/FileAccess.h"
+#include "text/StringList.h"
+
+#include <cstdint>
+
+const std::wstring ConfigFileName = L"config.txt";
+const std::wstring DefaultConfig[CONFIG_LINE_COUNT] = {L"1", L"Languages", L"Russian.Lang.txt"};
+std::wstring ConfigLines[CONFIG_LINE_COUNT];
+std::wstring LanguageFolder;
+std::wstring LanguageFileName;
+
+// The version line is read the way atol reads a 20-byte buffer of its ANSI text: blanks, a sign,
+// digits summed in 32 bits that wrap ("4294967297" is 1). A longer line is judged by its first
+// 19 bytes, the most that fits beside the terminator; the rest is never looked at.
+bool IsVersionOne(const std::wstring& line) {
+    constexpr std::size_t VersionBufferSize = 20;
+    std::string text = NarrowAnsi(line.c_str());
+    if (text.size() > VersionBufferSize - 1) text.resize(VersionBufferSize - 1);
+
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) i++;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::uint32_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; i++)
+        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    if (negative) value = 0u - value;
+    return value == 1u;
+}
+
+bool LoadConfig(const std::wstring& path) {
+    if (!ReadStringList(ConfigLines, CONFIG_LINE_COUNT, path) || !IsVersionOne(ConfigLines[0]))
+        return false;
+    LanguageFolder = ConfigLines[1];
+    LanguageFileName = ConfigLines[2];
+    return true;
+}
+
+bool SaveConfig(const std::wstring& path) {
+    ConfigLines[0] = DefaultConfig[0];
+    ConfigLines[1] = LanguageFolder;
+    ConfigLines[2] = LanguageFileName;
+    return WriteStringList(ConfigLines, CONFIG_LINE_COUNT, path);
+}
+
+// No normalisation: a relative path that happens to be absolute is still put after the folder.
+std::wstring ModulePath(const std::wstring& relative) { return ModuleDirectory() + relative; }
+
+std::wstring FileNamePart(const std::wstring& path) {
+    std::size_t cut = path.find_last_of(PathSeparator());
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}

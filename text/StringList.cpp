@@ -1,0 +1,92 @@
+// Reading and writing the UTF-16 little-endian line files.
+#include "text/StringList.h"
+
+#include "text/FileAccess.h"
+
+#include <cstdio>
+
+namespace {
+
+// Reads code units from a buffered file. Once the end is reached it stays reached: the end of
+// the bytes, a lone last byte, or a 0xFFFF unit, after which nothing more is read.
+struct UnitReader {
+    std::FILE* file;
+    bool ended = false;
+
+    bool Next(wchar_t& unit) {
+        if (ended) return false;
+        int low = std::getc(file);
+        int high = low == EOF ? EOF : std::getc(file);
+        if (high == EOF || (low == 0xFF && high == 0xFF)) {
+            ended = true;
+            return false;
+        }
+        unit = static_cast<wchar_t>(low | (high << 8));
+        return true;
+    }
+};
+
+// A line needs at least one unit, its line feed included, so a file that ends with a line feed
+// has no empty line after it.
+bool ReadLine(UnitReader& reader, bool first, std::wstring& destination) {
+    std::wstring line;
+    wchar_t unit = 0;
+    bool anyUnit = false;
+    while (reader.Next(unit)) {
+        anyUnit = true;
+        if (unit == L'\n') break;
+        line += unit;
+    }
+    if (!anyUnit) return false;
+    if (first && !line.empty() && line.front() == 0xFEFF) line.erase(0, 1);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    destination = line;
+    return true;
+}
+
+bool PutUnit(std::FILE* file, unsigned unit) {
+    return std::putc(static_cast<int>(unit & 0xFF), file) != EOF &&
+           std::putc(static_cast<int>(unit >> 8), file) != EOF;
+}
+
+// Where wchar_t is 32 bits wide a character past U+FFFF goes out as its surrogate pair, the
+// form Windows holds it in.
+bool PutLine(std::FILE* file, const std::wstring& value) {
+    bool ok = true;
+    for (std::size_t i = 0; ok && i < value.size() && value[i] != L'\0'; i++) {
+        auto c = static_cast<unsigned long>(value[i]);
+        if (c > 0xFFFF && c <= 0x10FFFF) {
+            c -= 0x10000;
+            ok = PutUnit(file, 0xD800 + (c >> 10)) && PutUnit(file, 0xDC00 + (c & 0x3FF));
+        } else {
+            ok = PutUnit(file, c & 0xFFFF);
+        }
+    }
+    return ok && PutUnit(file, L'\r') && PutUnit(file, L'\n');
+}
+
+}  // namespace
+
+bool ReadStringList(std::wstring* destination, int count, const std::wstring& path) {
+    std::FILE* file = OpenFile(path, "rb");
+    if (file == nullptr) return false;
+    UnitReader reader{file};
+    bool ok = true;
+    for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+    std::fclose(file);
+    return ok;
+}
+
+// The lines go to a file beside the target that then takes its place in one step, so a full
+// disk or a failed flush leaves the old file whole instead of a cut one.
+bool WriteStringList(const std::wstring* source, int count, const std::wstring& path) {
+    const std::wstring temporaryPath = path + L".tmp";
+    std::FILE* file = OpenFile(temporaryPath, "wb");
+    if (file == nullptr) return false;
+    bool ok = PutUnit(file, 0xFEFF);
+    for (int i = 0; ok && i < count; i++) ok = PutLine(file, source[i]);
+    ok = std::fclose(file) == 0 && ok;  // a failed flush is a failed write
+    ok = ok && ReplaceFile(temporaryPath, path);
+    if (!ok) RemoveFile(temporaryPath);  // nothing more to do if even this fails
+    return ok;
+}

@@ -1,0 +1,46 @@
+// The load of config.txt and the language file, with the fallbacks the players see.
+#include "text/TextResources.h"
+
+#include "core/UiServices.h"
+#include "text/Config.h"
+#include "text/FileAccess.h"
+#include "text/StringList.h"
+#include "text/TextTable.h"
+
+std::wstring LanguageName;
+std::wstring HelpFilePath;
+std::wstring LoadErrorMessage;
+
+static std::wstring InLanguageFolder(const std::wstring& fileName) {
+    return ModulePath(LanguageFolder + PathSeparator() + fileName);
+}
+
+// A failed read may leave part of the file in the table; the caller puts the defaults back.
+bool LoadLanguage(const std::wstring& path) {
+    return ReadStringList(TextTable, TEXT_SLOT_COUNT, path) && IsVersionOne(TextTable[TS_VERSION]);
+}
+
+// A bad language file is the players' to see at once; a configuration that can't be read even
+// after being rewritten is left in LoadErrorMessage for the caller, which decides whether to say it.
+bool LoadTextResources() {
+    const std::wstring configPath = ModulePath(ConfigFileName);
+    if (!LoadConfig(configPath)) {
+        LanguageFolder = DefaultConfig[1];
+        LanguageFileName = DefaultConfig[2];
+        SaveConfig(configPath);  // a failed write shows up as the failed read below
+        if (!LoadConfig(configPath)) {
+            LoadErrorMessage = L"Error Load Config File:\n\n" + configPath + L"\n\nAbort!";
+            return false;
+        }
+    }
+
+    const std::wstring languagePath = InLanguageFolder(LanguageFileName);
+    if (!LoadLanguage(languagePath)) {
+        ResetTextTableToDefaults();
+        LoadErrorMessage = L"Error Load Language File:\n\n" + languagePath;
+        ShowMessage(LoadErrorMessage);
+    }
+    LanguageName = TextTable[TS_LANGUAGE_NAME];
+    HelpFilePath = InLanguageFolder(TextTable[TS_HELP_FILE]);
+    return true;
+}
