@@ -1,0 +1,23 @@
+// The display's lines as text-slot numbers, and the picture above them.
+#include "core/AnnouncementList.h"
+
+#include "text/TextTable.h"
+
+std::vector<std::int32_t> AnnouncementList;
+std::int32_t PieceImage = 0;
+
+// Slots, not texts: a change of language shows up at the next paint without rebuilding this.
+void RecordDraw(Side side, PieceKind kind) {
+    const auto kindNumber = static_cast<std::int32_t>(kind);
+    AnnouncementList.clear();
+    AnnouncementList.push_back(side == Side::White ? TS_WHITE_PROMPT : TS_BLACK_PROMPT);
+    AnnouncementList.push_back(TS_STALEMATE + kindNumber);  // the piece names follow the stalemate slot
+    PieceImage = 0;
+    if (kindNumber > 0) PieceImage = side == Side::White ? kindNumber + PIECE_KIND_COUNT : kindNumber;
+}
+
+void RecordNewGame() {
+    AnnouncementList.clear();
+    AnnouncementList.push_back(TS_PRESS_WHITE);
+    PieceImage = 14;  // the White Turn tile: White draws first
+}

@@ -1,0 +1,28 @@
+// The button-state operations as messages to the main window's toolbar.
+#include "core/ButtonState.h"
+#include "core/ButtonStateWin32.h"
+
+#include <commctrl.h>
+
+HWND ToolbarWindow = nullptr;
+
+// A toolbar answers -1 for a command no button carries, so only 1 counts as a yes.
+// Without a toolbar nothing is sent: every button reads as up and every change fails.
+static bool AskToolbar(UINT message, int command, LPARAM lParam) {
+    if (ToolbarWindow == nullptr) return false;
+    return SendMessageW(ToolbarWindow, message, static_cast<WPARAM>(command), lParam) == 1;
+}
+
+bool IsButtonChecked(int command) { return AskToolbar(TB_ISBUTTONCHECKED, command, 0); }
+
+bool CheckButton(int command, bool checked) {
+    return AskToolbar(TB_CHECKBUTTON, command, MAKELPARAM(checked, 0));
+}
+
+bool EnableButton(int command, bool enabled) {
+    return AskToolbar(TB_ENABLEBUTTON, command, MAKELPARAM(enabled, 0));
+}
+
+bool HideButton(int command, bool hidden) {
+    return AskToolbar(TB_HIDEBUTTON, command, MAKELPARAM(hidden, 0));
+}

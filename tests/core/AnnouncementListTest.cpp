@@ -1,0 +1,37 @@
+// What each event leaves for the display: the slot of every line and the picture.
+#include "core/AnnouncementList.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+TEST(AnnouncementList, EachEventReplacesTheLinesAndPicture) {
+    struct Case {
+        const char* event;
+        std::function<void()> record;
+        std::vector<std::int32_t> lines;
+        std::int32_t pieceImage;
+    };
+    const Case cases[] = {
+        {"new game", [] { RecordNewGame(); }, {3}, 14},
+        {"white King", [] { RecordDraw(Side::White, PieceKind::King); }, {4, 7}, 7},
+        {"white Pawn", [] { RecordDraw(Side::White, PieceKind::Pawn); }, {4, 12}, 12},
+        {"black King", [] { RecordDraw(Side::Black, PieceKind::King); }, {5, 7}, 1},
+        {"black Knight", [] { RecordDraw(Side::Black, PieceKind::Knight); }, {5, 10}, 4},
+        {"black Pawn", [] { RecordDraw(Side::Black, PieceKind::Pawn); }, {5, 12}, 6},
+        {"white stalemate", [] { RecordDraw(Side::White, PieceKind::None); }, {4, 6}, 0},
+        {"black stalemate", [] { RecordDraw(Side::Black, PieceKind::None); }, {5, 6}, 0},
+    };
+    // Whatever was shown before, only the latest event remains.
+    const std::function<void()> earlier[] = {[] { RecordNewGame(); },
+                                             [] { RecordDraw(Side::White, PieceKind::Queen); }};
+    for (const Case& c : cases) {
+        for (const auto& before : earlier) {
+            SCOPED_TRACE(c.event);
+            before();
+            c.record();
+            EXPECT_EQ(c.lines, AnnouncementList);
+            EXPECT_EQ(c.pieceImage, PieceImage);
+        }
+    }
+}

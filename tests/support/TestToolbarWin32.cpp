@@ -1,0 +1,148 @@
+// The test toolbar as a real toolbar in a window of its own, laid out like the main window's.
+#include "tests/support/TestToolbar.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "core/ButtonStateWin32.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr BYTE Enabled = TBSTATE_ENABLED;
+
+const TBBUTTON ToolbarButtons[] = {
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {15, ID_HELP, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {12, ID_BLACK_TURN, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {0, ID_BLACK_KING, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {1, ID_BLACK_QUEEN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {2, ID_BLACK_BISHOP, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {3, ID_BLACK_KNIGHT, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {4, ID_BLACK_ROOK, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {5, ID_BLACK_PAWN, Enabled | TBSTATE_WRAP, TBSTYLE_CHECK, {}, 0, 0},
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {14, ID_NEW_GAME, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {13, ID_WHITE_TURN, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
+    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
+    {6, ID_WHITE_KING, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {7, ID_WHITE_QUEEN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {8, ID_WHITE_BISHOP, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {9, ID_WHITE_KNIGHT, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {10, ID_WHITE_ROOK, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+    {11, ID_WHITE_PAWN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
+};
+static_assert(std::size(ToolbarButtons) == 22);
+
+const wchar_t HostClassName[] = L"ZarvikTestToolbarHost";
+
+HWND HostWindow = nullptr;
+HBITMAP ImageStrip = nullptr;
+WNDPROC ToolbarProc = nullptr;
+std::vector<ButtonCall> Calls;
+
+// Sits in front of the toolbar's own procedure and notes the four button-state messages.
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int command = static_cast<int>(wParam);
+    const long flag = static_cast<long>(lParam);
+    switch (message) {
+    case TB_ISBUTTONCHECKED:
+        Calls.push_back({ButtonOperation::IsChecked, command, flag});
+        break;
+    case TB_CHECKBUTTON:
+        Calls.push_back({ButtonOperation::Check, command, flag});
+        break;
+    case TB_ENABLEBUTTON:
+        Calls.push_back({ButtonOperation::Enable, command, flag});
+        break;
+    case TB_HIDEBUTTON:
+        Calls.push_back({ButtonOperation::Hide, command, flag});
+        break;
+    }
+    return CallWindowProcW(ToolbarProc, window, message, wParam, lParam);
+}
+
+// Sixteen plain 40 x 40 tiles: the buttons need a size, not the real pictures.
+HBITMAP MakeImageStrip() {
+    HDC screen = GetDC(nullptr);
+    HBITMAP strip = CreateCompatibleBitmap(screen, 16 * 40, 40);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, strip);
+    RECT all = {0, 0, 16 * 40, 40};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return strip;
+}
+
+void DestroyTestToolbar() {
+    if (HostWindow != nullptr) DestroyWindow(HostWindow);  // takes the toolbar with it
+    HostWindow = nullptr;
+    ToolbarWindow = nullptr;
+    if (ImageStrip != nullptr) DeleteObject(ImageStrip);
+    ImageStrip = nullptr;
+}
+
+}  // namespace
+
+bool MakeTestToolbar() {
+    DestroyTestToolbar();
+    Calls.clear();
+    InitCommonControls();
+
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW hostClass = {};
+    hostClass.lpfnWndProc = DefWindowProcW;
+    hostClass.hInstance = instance;
+    hostClass.lpszClassName = HostClassName;
+    RegisterClassW(&hostClass);  // fails harmlessly from the second toolbar on
+    HostWindow = CreateWindowExW(0, HostClassName, L"Test toolbar", WS_OVERLAPPEDWINDOW, 0, 0, 575, 400,
+                                 nullptr, nullptr, instance, nullptr);
+    if (HostWindow == nullptr) return false;
+
+    ImageStrip = MakeImageStrip();
+    HWND toolbar = CreateToolbarEx(HostWindow, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR,
+                                   16, nullptr, reinterpret_cast<UINT_PTR>(ImageStrip), ToolbarButtons,
+                                   static_cast<int>(std::size(ToolbarButtons)), 0, 0, 40, 40, sizeof(TBBUTTON));
+    if (toolbar == nullptr) {
+        DestroyTestToolbar();
+        return false;
+    }
+    MoveWindow(toolbar, 0, 0, 0, 0, TRUE);  // the toolbar fits itself to the top of its parent
+    ToolbarProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(toolbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
+    ToolbarWindow = toolbar;
+    return true;
+}
+
+bool ClickTestButton(int command) {
+    if (ToolbarWindow == nullptr) return false;
+    RECT rect = {};
+    if (!SendMessageW(ToolbarWindow, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(&rect)) ||
+        IsRectEmpty(&rect))
+        return false;
+    const LPARAM centre = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(ToolbarWindow, WM_LBUTTONUP, 0, centre);
+    return true;
+}
+
+void RemoveTestToolbar() { DestroyTestToolbar(); }
+
+// These answer 4 or 8 for yes, 0 for no and -1 for a command no button carries.
+bool IsTestButtonEnabled(int command) {
+    return ToolbarWindow != nullptr && SendMessageW(ToolbarWindow, TB_ISBUTTONENABLED, command, 0) > 0;
+}
+
+bool IsTestButtonHidden(int command) {
+    return ToolbarWindow != nullptr && SendMessageW(ToolbarWindow, TB_ISBUTTONHIDDEN, command, 0) > 0;
+}
+
+std::vector<ButtonCall> TestToolbarCalls() { return Calls; }
