@@ -1,10 +1,16 @@
 // The list of generated files and the encoder each one goes through.
 #include "Art.h"
 
+#include "AppIcon.h"
 #include "Bmp.h"
+#include "DialogPicture.h"
+#include "Ico.h"
 #include "Palette.h"
 #include "PieceStrip.h"
 
 bool WriteAllArt(const std::string& folder) {
-    return WriteFileBytes(folder + "/PieceStrip.bmp", EncodeBmp(DrawPieceStrip(), StandardPalette(), 4));
+    bool ok = WriteFileBytes(folder + "/PieceStrip.bmp", EncodeBmp(DrawPieceStrip(), StandardPalette(), 4));
+    ok = WriteFileBytes(folder + "/App.ico", EncodeIco(DrawAppIcon(), StandardPalette(), IconClear)) && ok;
+    ok = WriteFileBytes(folder + "/DialogPicture.bmp", EncodeBmp(DrawDialogPicture(), DialogPalette(), 8)) && ok;
+    return ok;
 }

@@ -1,36 +1,17 @@
 // Command tiles: a die per side for the turn buttons, a board for New Game, a "?" disc for Help.
 #include "ButtonTiles.h"
 
+#include "Die.h"
 #include "Layers.h"
 #include "Painter.h"
 #include "Palette.h"
 
-namespace {
-
 constexpr int Tile = 40;
 
-Grid Mask(void (*draw)(Painter&)) {
-    Grid mask(Tile, Tile);
-    Painter painter(mask);
-    draw(painter);
-    return mask;
-}
-
-}  // namespace
-
 void DrawTurnTile(Grid& target, int left, int top, PieceSide side) {
-    std::vector<Grid> faces = {
-        Mask([](Painter& p) { p.Polygon({{6, 14}, {14, 6}, {34, 6}, {26, 14}}, 1); }),
-        Mask([](Painter& p) { p.Polygon({{26, 14}, {34, 6}, {34, 26}, {26, 34}}, 1); }),
-        Mask([](Painter& p) { p.Rectangle(6, 14, 26, 34, 1); }),
-    };
-    Grid pips = Mask([](Painter& p) {
-        const Point front[] = {{11, 19}, {21, 19}, {16, 24}, {11, 29}, {21, 29}};
-        for (Point pip : front) p.Circle(pip, 2.0, 1);
-        p.Ellipse({20, 10}, 2.6, 1.3, 1);
-        p.Ellipse({28.4, 15.2}, 0.9, 1.8, 1);
-        p.Ellipse({31.6, 24.8}, 0.9, 1.8, 1);
-    });
+    DieShape die = ShapeDie(Tile, Tile, {1.0, 0.0, 0.0});
+    const std::vector<Grid>& faces = die.faces;
+    const Grid& pips = die.pips;
     const bool white = side == PieceSide::White;
     const uint8_t fills[] = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : GREY),
                              uint8_t(white ? WHITE : BLACK)};

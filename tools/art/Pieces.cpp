@@ -131,16 +131,20 @@ Parts PartsOf(Piece piece) {
 }  // namespace
 
 LayeredShape ShapePiece(Piece piece, int size) {
+    return ShapePiece(piece, size, {size / 40.0, 0.0, 0.0});
+}
+
+LayeredShape ShapePiece(Piece piece, int size, Placement placement) {
     Parts parts = PartsOf(piece);
     LayeredShape shape{{}, Grid(size, size)};
     for (const Draw& draw : parts.layers) {
         Grid layer(size, size);
-        Painter painter(layer, size / 40.0);
+        Painter painter(layer, placement.scale, placement.offsetX, placement.offsetY);
         draw(painter);
         shape.layers.push_back(layer);
     }
     if (parts.details) {
-        Painter painter(shape.details, size / 40.0);
+        Painter painter(shape.details, placement.scale, placement.offsetX, placement.offsetY);
         parts.details(painter);
     }
     return shape;

@@ -7,8 +7,14 @@
 enum class Piece { King, Queen, Bishop, Knight, Rook, Pawn };
 enum class PieceSide { Black, White };
 
-// The piece's parts as masks of size x size pixels.
+// Where the 40 x 40 design square lands on a grid: design units times scale, plus the offset.
+struct Placement {
+    double scale, offsetX, offsetY;
+};
+
+// The piece's parts as masks of size x size pixels, the design square filling the grid.
 LayeredShape ShapePiece(Piece piece, int size);
+LayeredShape ShapePiece(Piece piece, int size, Placement placement);
 
 // Black pieces carry light inner lines, white pieces black ones; both are lit from the left.
 LayerColours PieceColours(PieceSide side, int size);

@@ -1,0 +1,160 @@
+// A lit scene: pieces shaded as turned wood, a board in perspective, a sky fading to the horizon.
+#include "DialogPicture.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Die.h"
+#include "Layers.h"
+#include "Painter.h"
+#include "Pieces.h"
+
+namespace {
+
+constexpr int RampSize = 32;
+
+// First palette index of each ramp; a ramp runs from dark to light.
+enum Ramp : int {
+    IVORY = 16,
+    EBONY = IVORY + RampSize,
+    SKY = EBONY + RampSize,
+    LIGHT_SQUARE = SKY + RampSize,
+    DARK_SQUARE = LIGHT_SQUARE + RampSize,
+    DIE_RED = DARK_SQUARE + RampSize,
+    RampEnd = DIE_RED + RampSize
+};
+static_assert(RampEnd <= 256);
+
+Rgb Mix(Rgb from, Rgb to, double t) {
+    auto channel = [t](uint8_t a, uint8_t b) { return uint8_t(std::lround(a + (b - a) * t)); };
+    return {channel(from.red, to.red), channel(from.green, to.green), channel(from.blue, to.blue)};
+}
+
+void AddRamp(Palette& palette, Rgb dark, Rgb middle, Rgb light) {
+    for (int i = 0; i < RampSize; i++) {
+        double t = i / double(RampSize - 1);
+        palette.push_back(t < 0.5 ? Mix(dark, middle, t * 2) : Mix(middle, light, t * 2 - 1));
+    }
+}
+
+// Brightness 0..1 to a ramp entry, cut to steps without any dithering.
+uint8_t Shade(int ramp, double brightness) {
+    int step = int(std::lround(std::clamp(brightness, 0.0, 1.0) * (RampSize - 1)));
+    return uint8_t(ramp + step);
+}
+
+// Light from the upper left and in front; a turned piece is a cylinder row by row.
+double CylinderLight(double across) {
+    double nx = across, nz = std::sqrt(std::max(0.0, 1.0 - across * across));
+    double diffuse = std::max(0.0, -0.55 * nx + 0.83 * nz);
+    double highlight = std::pow(std::max(0.0, -0.35 * nx + 0.94 * nz), 24.0);
+    return 0.18 + 0.7 * diffuse + 0.35 * highlight;
+}
+
+void PaintShadedPiece(Grid& picture, int left, int top, Piece piece, int size, int ramp, uint8_t outline) {
+    LayeredShape shape = ShapePiece(piece, size);
+    Grid whole = UnionOf(shape.layers);
+    Grid painted(size, size, 0xFF);
+    for (const Grid& layer : shape.layers)
+        for (int y = 0; y < size; y++) {
+            int x = 0;
+            while (x < size) {
+                if (!layer.At(x, y)) {
+                    x++;
+                    continue;
+                }
+                int runStart = x;
+                while (x < size && layer.At(x, y)) x++;
+                for (int i = runStart; i < x; i++) {
+                    double across = ((i + 0.5) - runStart) / (x - runStart) * 2.0 - 1.0;
+                    uint8_t colour = Shade(ramp, CylinderLight(across));
+                    if (IsEdge(layer, i, y)) colour = IsEdge(whole, i, y) ? outline : Shade(ramp, 0.1);
+                    painted.Set(i, y, colour);
+                }
+            }
+        }
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size; x++)
+            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) painted.Set(x, y, Shade(ramp, 0.05));
+    Blit(picture, painted, left, top, 0xFF);
+}
+
+constexpr double Horizon = 40.0;
+
+// The board lies on a plane seen from above the near edge; depth grows towards the horizon.
+void PaintBoard(Grid& picture) {
+    const double rows = 8.0, nearDepth = 5.0, farDepth = nearDepth + rows;
+    const double distance = (DialogPictureHeight - Horizon) * nearDepth;  // the bottom row is the near edge
+    for (int y = 0; y < DialogPictureHeight; y++) {
+        double below = y + 0.5 - Horizon;
+        if (below <= 0) continue;
+        double depth = distance / below;
+        if (depth > farDepth) continue;
+        for (int x = 0; x < DialogPictureWidth; x++) {
+            double across = (x + 0.5 - DialogPictureWidth / 2.0) * depth / distance * 3.0;
+            if (std::fabs(across) > 4.0) continue;
+            bool dark = (int(std::floor(across)) + int(std::floor(depth - nearDepth))) % 2 != 0;
+            double fade = 1.0 - (depth - nearDepth) / rows * 0.45;
+            picture.Set(x, y, Shade(dark ? DARK_SQUARE : LIGHT_SQUARE, fade));
+        }
+    }
+}
+
+// Faces lit from the upper left: the top brightest, the right side in shadow.
+void PaintDie(Grid& picture, Placement placement) {
+    DieShape die = ShapeDie(DialogPictureWidth, DialogPictureHeight, placement);
+    Grid whole = UnionOf(die.faces);
+    const double light[] = {0.95, 0.35, 0.7};
+    for (size_t i = 0; i < die.faces.size(); i++)
+        for (int y = 0; y < DialogPictureHeight; y++)
+            for (int x = 0; x < DialogPictureWidth; x++) {
+                if (!die.faces[i].At(x, y)) continue;
+                uint8_t colour = Shade(DIE_RED, light[i]);
+                if (IsEdge(die.faces[i], x, y)) colour = IsEdge(whole, x, y) ? uint8_t(BLACK) : Shade(DIE_RED, 0.15);
+                picture.Set(x, y, colour);
+            }
+    for (int y = 0; y < DialogPictureHeight; y++)
+        for (int x = 0; x < DialogPictureWidth; x++)
+            if (die.pips.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, Shade(IVORY, 1.0));
+}
+
+void PaintFrame(Grid& picture) {
+    for (int x = 0; x < DialogPictureWidth; x++) {
+        picture.Set(x, 0, BLACK);
+        picture.Set(x, DialogPictureHeight - 1, BLACK);
+    }
+    for (int y = 0; y < DialogPictureHeight; y++) {
+        picture.Set(0, y, BLACK);
+        picture.Set(DialogPictureWidth - 1, y, BLACK);
+    }
+}
+
+void PaintSky(Grid& picture) {
+    for (int y = 0; y < DialogPictureHeight; y++)
+        for (int x = 0; x < DialogPictureWidth; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
+}
+
+}  // namespace
+
+Palette DialogPalette() {
+    Palette palette = StandardPalette();
+    AddRamp(palette, {40, 32, 24}, {196, 184, 160}, {255, 252, 240});
+    AddRamp(palette, {4, 4, 8}, {52, 48, 56}, {150, 150, 168});
+    AddRamp(palette, {8, 16, 56}, {40, 80, 140}, {150, 190, 220});
+    AddRamp(palette, {80, 60, 30}, {200, 170, 120}, {240, 220, 180});
+    AddRamp(palette, {40, 20, 8}, {110, 60, 30}, {160, 100, 56});
+    AddRamp(palette, {60, 0, 0}, {180, 20, 20}, {255, 140, 130});
+    while (palette.size() < 256) palette.push_back({0, 0, 0});
+    return palette;
+}
+
+Grid DrawDialogPicture() {
+    Grid picture(DialogPictureWidth, DialogPictureHeight);
+    PaintSky(picture);
+    PaintBoard(picture);
+    PaintShadedPiece(picture, 68, 44, Piece::Pawn, 60, EBONY, BLACK);
+    PaintShadedPiece(picture, -2, 26, Piece::King, 112, IVORY, BLACK);
+    PaintDie(picture, {1.0, 84.0, 128.0});
+    PaintFrame(picture);
+    return picture;
+}
