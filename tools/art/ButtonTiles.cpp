@@ -13,7 +13,7 @@ void DrawTurnTile(Grid& target, int left, int top, PieceSide side) {
     const std::vector<Grid>& faces = die.faces;
     const Grid& pips = die.pips;
     const bool white = side == PieceSide::White;
-    const uint8_t fills[] = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : GREY),
+    const uint8_t fills[] = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : BLACK),
                              uint8_t(white ? WHITE : BLACK)};
     Grid whole = UnionOf(faces);
     Grid picture(Tile, Tile, 0xFF);
@@ -27,15 +27,25 @@ void DrawTurnTile(Grid& target, int left, int top, PieceSide side) {
     Blit(target, picture, left, top, 0xFF);
 }
 
+// A fresh board with a spark on its corner: the board set up anew.
+// A fresh board with a spark on its corner: the board set up anew.
 void DrawNewGameTile(Grid& target, int left, int top) {
     Grid picture(Tile, Tile, 0xFF);
     Painter p(picture);
-    p.Rectangle(5, 5, 35, 35, BLACK);
-    for (int row = 0; row < 4; row++)
-        for (int column = 0; column < 4; column++) {
-            double x = 7 + 6.5 * column, y = 7 + 6.5 * row;
-            p.Rectangle(x, y, x + 6.5, y + 6.5, (row + column) % 2 ? GREEN : WHITE);
+    p.Rectangle(6, 7, 34, 35, BLACK);
+    p.Rectangle(7, 8, 33, 34, OLIVE);
+    for (int row = 0; row < 8; row++)
+        for (int column = 0; column < 8; column++) {
+            double x = 8 + 3 * column, y = 9 + 3 * row;
+            p.Rectangle(x, y, x + 3, y + 3, (row + column) % 2 ? GREEN : WHITE);
         }
+    Grid spark(Tile, Tile);
+    const Point c = {31, 9};
+    const double tip = 8.0, waist = 2.2;
+    Painter(spark).Polygon({{c.x, c.y - tip}, {c.x + waist, c.y - waist}, {c.x + tip, c.y}, {c.x + waist, c.y + waist},
+                            {c.x, c.y + tip}, {c.x - waist, c.y + waist}, {c.x - tip, c.y}, {c.x - waist, c.y - waist}},
+                           1);
+    PaintLayer(picture, spark, spark, {YELLOW, BLACK, BLACK, YELLOW, YELLOW, 0, 0});
     Blit(target, picture, left, top, 0xFF);
 }
 
