@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "Die.h"
 #include "Layers.h"
@@ -81,8 +82,22 @@ void PaintShadedPiece(Grid& picture, int left, int top, Piece piece, int size, i
 
 constexpr double Horizon = 40.0;
 
+struct Shadow {
+    Point centre;
+    double radiusX, radiusY;
+};
+
+bool InShadow(const std::vector<Shadow>& shadows, int x, int y) {
+    for (const Shadow& shadow : shadows) {
+        double u = (x + 0.5 - shadow.centre.x) / shadow.radiusX, v = (y + 0.5 - shadow.centre.y) / shadow.radiusY;
+        if (u * u + v * v <= 1.0) return true;
+    }
+    return false;
+}
+
 // The board lies on a plane seen from above the near edge; depth grows towards the horizon.
-void PaintBoard(Grid& picture) {
+// The pieces, lit from the upper left, throw their shadows to the right.
+void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
     const double rows = 8.0, nearDepth = 5.0, farDepth = nearDepth + rows;
     const double distance = (DialogPictureHeight - Horizon) * nearDepth;  // the bottom row is the near edge
     for (int y = 0; y < DialogPictureHeight; y++) {
@@ -95,6 +110,7 @@ void PaintBoard(Grid& picture) {
             if (std::fabs(across) > 4.0) continue;
             bool dark = (int(std::floor(across)) + int(std::floor(depth - nearDepth))) % 2 != 0;
             double fade = 1.0 - (depth - nearDepth) / rows * 0.45;
+            if (InShadow(shadows, x, y)) fade *= 0.55;
             picture.Set(x, y, Shade(dark ? DARK_SQUARE : LIGHT_SQUARE, fade));
         }
     }
@@ -151,7 +167,7 @@ Palette DialogPalette() {
 Grid DrawDialogPicture() {
     Grid picture(DialogPictureWidth, DialogPictureHeight);
     PaintSky(picture);
-    PaintBoard(picture);
+    PaintBoard(picture, {{{84, 128}, 34, 5.0}, {{114, 99}, 18, 3.5}, {{122, 161}, 12, 4.0}});
     PaintShadedPiece(picture, 68, 44, Piece::Pawn, 60, EBONY, BLACK);
     PaintShadedPiece(picture, -2, 26, Piece::King, 112, IVORY, BLACK);
     PaintDie(picture, {1.0, 84.0, 128.0});
