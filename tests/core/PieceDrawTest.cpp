@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "core/AnnouncementList.h"
 #include "core/ButtonState.h"
@@ -217,15 +220,6 @@ TEST_F(PieceDraw, NewGameResetsTheButtonsInOrderAndLeavesTheGeneratorAlone) {
     EXPECT_EQ(std::vector<std::int32_t>{3}, AnnouncementList);
     EXPECT_EQ(14, PieceImage);
     EXPECT_EQ(state, Generator.state);
-}
-
-TEST_F(PieceDraw, ADrawAsksItsSideKingToPawnThenMarksTheTurn) {
-    NextTurn();
-    using Op = ButtonOperation;
-    std::vector<ButtonCall> expected = {{Op::IsChecked, ID_BLACK_TURN, 0}};
-    for (int command : BlackPieceCommands) expected.push_back({Op::IsChecked, command, 0});
-    expected.insert(expected.end(), {{Op::Check, ID_BLACK_TURN, 1}, {Op::Check, ID_WHITE_TURN, 0}});
-    EXPECT_EQ(expected, TestToolbarCalls());
 }
 
 // Kinds worked out beside the program from the generator's formula: seed 1000, black Queen and
