@@ -9,25 +9,22 @@
 constexpr int Tile = 40;
 
 void DrawTurnTile(Grid& target, int left, int top, PieceSide side) {
-    DieShape die = ShapeDie(Tile, Tile, {1.0, 0.0, 0.0});
-    const std::vector<Grid>& faces = die.faces;
-    const Grid& pips = die.pips;
+    const DieShape die = ShapeDie(Tile, Tile, {1.0, 0.0, 0.0});
     const bool white = side == PieceSide::White;
     const uint8_t fills[] = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : BLACK),
                              uint8_t(white ? WHITE : BLACK)};
-    Grid whole = UnionOf(faces);
+    const Grid whole = UnionOf(die.faces);
     Grid picture(Tile, Tile, 0xFF);
-    for (size_t i = 0; i < faces.size(); i++) {
+    for (size_t i = 0; i < die.faces.size(); i++) {
         LayerColours colours{fills[i], BLACK, uint8_t(white ? BLACK : SILVER), fills[i], fills[i], 0, 0};
-        PaintLayer(picture, faces[i], whole, colours);
+        PaintLayer(picture, die.faces[i], whole, colours);
     }
     for (int y = 0; y < Tile; y++)
         for (int x = 0; x < Tile; x++)
-            if (pips.At(x, y)) picture.Set(x, y, white ? BLACK : WHITE);
+            if (die.pips.At(x, y)) picture.Set(x, y, white ? BLACK : WHITE);
     Blit(target, picture, left, top, 0xFF);
 }
 
-// A fresh board with a spark on its corner: the board set up anew.
 // A fresh board with a spark on its corner: the board set up anew.
 void DrawNewGameTile(Grid& target, int left, int top) {
     Grid picture(Tile, Tile, 0xFF);
