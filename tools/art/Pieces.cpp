@@ -47,18 +47,19 @@ Parts KingParts() {
             [](Painter& p) { p.Line({13.5, 15.5}, {26.5, 15.5}, 1.0, 1); }};
 }
 
+// A coronet: a cup flaring up into five short points, each carrying a ball.
 Parts QueenParts() {
     return {{[](Painter& p) {
-                 const Point tips[] = {{10.5, 7.5}, {15.2, 5.2}, {20.0, 4.0}, {24.8, 5.2}, {29.5, 7.5}};
-                 for (Point tip : tips) p.Circle(tip, 2.0, 1);
-                 p.Polygon({{10.5, 7.5}, {14.2, 12.5}, {15.2, 5.2}, {17.9, 11.5}, {20.0, 4.0}, {22.1, 11.5},
-                            {24.8, 5.2}, {25.8, 12.5}, {29.5, 7.5}, {25.5, 20.0}, {14.5, 20.0}},
+                 const Point tips[] = {{9.8, 8.4}, {14.9, 6.9}, {20.0, 6.3}, {25.1, 6.9}, {30.2, 8.4}};
+                 for (Point tip : tips) p.Circle({tip.x, tip.y - 0.6}, 1.9, 1);
+                 p.Polygon({{9.8, 8.4}, {12.6, 11.8}, {14.9, 6.9}, {17.5, 11.0}, {20.0, 6.3}, {22.5, 11.0},
+                            {25.1, 6.9}, {27.4, 11.8}, {30.2, 8.4}, {25.0, 20.0}, {15.0, 20.0}},
                            1);
              },
              [](Painter& p) { Body(p, 20.0, 4.5); },
              [](Painter& p) { Collar(p, 20.5, 6.8); },
              Foot},
-            [](Painter& p) { p.Line({14.5, 16.5}, {25.5, 16.5}, 1.0, 1); }};
+            [](Painter& p) { p.Line({14.5, 16.0}, {25.5, 16.0}, 1.0, 1); }};
 }
 
 Parts BishopParts() {
