@@ -1,9 +1,7 @@
-// The knight alone carries the program at every size, so the icon is the white knight's tile.
+// The white knight: the whole piece at 32 px, the head alone at 16 px where the foot would crowd it.
 #include "AppIcon.h"
 
 #include "Pieces.h"
-
-#include "Palette.h"
 
 namespace {
 

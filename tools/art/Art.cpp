@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "Bmp.h"
 #include "DialogPicture.h"
+#include "FileBytes.h"
 #include "Ico.h"
 #include "Palette.h"
 #include "PieceStrip.h"

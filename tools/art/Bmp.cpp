@@ -1,8 +1,6 @@
 // The BMP encoder: file header, 40-byte info header, palette, then rows from the bottom up.
 #include "Bmp.h"
 
-#include <cstdio>
-
 #include "ByteWriter.h"
 
 std::vector<uint8_t> EncodeBmp(const Grid& picture, const Palette& palette, int bitsPerPixel) {
@@ -50,11 +48,4 @@ std::vector<uint8_t> EncodeBmp(const Grid& picture, const Palette& palette, int 
         out.insert(out.end(), row.begin(), row.end());
     }
     return out;
-}
-
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;  // a failed flush is a failed write
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "Grid.h"
@@ -10,5 +9,3 @@
 
 // The palette is written with 2^bitsPerPixel entries, padded with black; every cell must index it.
 std::vector<uint8_t> EncodeBmp(const Grid& picture, const Palette& palette, int bitsPerPixel);
-
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
