@@ -1,0 +1,40 @@
+// The program's life after its window exists: caption, texts, seed, first game, and the message loop.
+#include "app/StartUp.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "core/Lcg32.h"
+#include "core/PieceDraw.h"
+#include "core/Product.h"
+#include "core/UiServices.h"
+#include "text/Ansi.h"
+#include "text/TextResources.h"
+#include "ui/MainWindow.h"
+
+std::wstring WindowTitle;
+
+void StartUp() {
+    // std::to_wstring, not a wide string stream: the streams would add most of a megabyte to the program.
+    WindowTitle = WidenAnsi(ProductTitle) + WidenAnsi(" version ") + std::to_wstring(ProductVersion);
+    SetTitle(WindowTitle);
+    if (!LoadTextResources()) {
+        ShowMessage(LoadErrorMessage);
+        std::exit(0);  // the runtime's normal exit, so static objects are destroyed
+    }
+    Generator.Reseed(MillisecondClock());
+    StartNewGame();
+    RequestRepaint();
+}
+
+// The accelerators go to the window the key message was meant for; a missing table translates nothing.
+int RunMessageLoop() {
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
