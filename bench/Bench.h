@@ -1,0 +1,14 @@
+// What the benchmark's parts share: a clock, a statistic and the report format.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+double NowMs();
+double Percentile(std::vector<double> values, double fraction);
+void Report(const char* name, double value, const char* unit);
+void ReportCount(const char* name, long long value, const char* unit);
+
+void MeasureSpaceToPaint();
+void MeasureStartupRatio();

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Runs the benchmark under Wine (inside xvfb-run) in a folder laid out like the shipped program.
+set -e
+. "$(dirname "$0")/wine-env.sh"
+folder="$repo/build/bench"
+"$repo/scripts/stage.sh" "$folder"
+cp "$repo/build/win64/bench/zarvik_bench.exe" "$repo/build/win64/bench/minimal_window.exe" "$folder/"
+prepare_wine_prefix
+start_wine_server
+rc=0
+wine "$folder/zarvik_bench.exe" </dev/null || rc=$?
+stop_wine_server
+exit $rc
