@@ -1,0 +1,210 @@
+// The language switch: the chosen name goes into config.txt and every text on screen follows at once.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <iterator>
+
+#include "resources/resource.h"
+#include "tests/win32/dialog/DialogFixture.h"
+#include "text/Config.h"
+#include "text/TextResources.h"
+#include "text/TextTable.h"
+
+using LanguageSwitch = DialogFixture;
+
+namespace {
+
+const DialogStep PressLanguage = {L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDC_LANGUAGE); }};
+
+DialogStep PickFile(const std::wstring& path) {
+    return {L"Change Language", [path](HWND box) {
+                SetDlgItemTextW(box, cmb13, path.c_str());
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }};
+}
+
+// The four texts the switch refreshes, and the display as it was while the dialog was still open.
+struct SeenDialog {
+    std::vector<std::wstring> texts;
+    std::vector<DWORD> display;
+};
+
+DialogStep ReadAndClose(SeenDialog& seen) {
+    return {L"Game Rules Help", [&seen](HWND dialog) {
+                for (int id : {IDC_TITLE, IDC_LANGUAGE, IDC_UI_CREDITS, IDC_HELP_CREDITS})
+                    seen.texts.push_back(ItemText(dialog, id));
+                seen.display = BackBufferNow();
+                PostCommand(dialog, IDOK);
+            }};
+}
+
+std::vector<std::wstring> DialogTextsFor(const std::vector<std::wstring>& lines) {
+    return {L"Zarvik 1 Moves Generator", lines[TS_LANGUAGE_NAME], lines[TS_UI_CREDITS], lines[TS_HELP_CREDITS]};
+}
+
+FILETIME ModificationTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// An old time, so a rewrite within the same clock tick still shows.
+void BackdateFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SYSTEMTIME january2001 = {2001, 1, 1, 1, 12, 0, 0, 0};
+    FILETIME old;
+    SystemTimeToFileTime(&january2001, &old);
+    SetFileTime(file, nullptr, nullptr, &old);
+    CloseHandle(file);
+}
+
+// Another program holding the file open without sharing it.
+HANDLE LockFile(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+}  // namespace
+
+TEST_F(LanguageSwitch, AFileInTheLanguageFolderIsSavedAndShownAtOnce) {
+    const std::vector<DWORD> displayBefore = BackBufferNow();
+    std::wstring startFolder;
+    std::vector<std::wstring> filters;
+    SeenDialog seen;
+    bool ran = false;
+    RunSystemDialog({PressLanguage,
+                     {L"Change Language",
+                      [&](HWND box) {
+                          wchar_t folder[MAX_PATH] = {};
+                          SendMessageW(box, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+                          startFolder = folder;
+                          for (LRESULT i = 0; i < SendDlgItemMessageW(box, cmb1, CB_GETCOUNT, 0, 0); i++) {
+                              wchar_t filter[64] = {};
+                              SendDlgItemMessageW(box, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(filter));
+                              filters.push_back(filter);
+                          }
+                          SetDlgItemTextW(box, cmb13, ModulePath(L"Languages\\Beta.Lang.txt").c_str());
+                          PostMessageW(box, WM_COMMAND, IDOK, 0);
+                      }},
+                     ReadAndClose(seen)},
+                    &ran);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(ModulePath(L"Languages"), startFolder);
+    EXPECT_EQ((std::vector<std::wstring>{L"Language Files", L"Any Files"}), filters);
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(beta, TextTableNow());
+    EXPECT_EQ(ModulePath(L"Languages\\Beta Help.txt"), HelpFilePath);
+    EXPECT_EQ(DialogTextsFor(beta), seen.texts);
+    const std::vector<FullPaint> paints = FullPaints();
+    ASSERT_EQ(1u, paints.size());
+    EXPECT_TRUE(paints[0].dialogOpen);
+    EXPECT_EQ(beta[TS_PRESS_WHITE], paints[0].pressWhite);
+    EXPECT_NE(displayBefore, seen.display) << "the display still shows the old prompt";
+}
+
+TEST_F(LanguageSwitch, TheSameNameElsewhereLoadsTheOneInTheLanguageFolder) {
+    WriteLanguageFile(L"Elsewhere\\Beta.Lang.txt", LanguageLines(L"Gamma"));
+    SeenDialog seen;
+    bool ran = false;
+    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Elsewhere\\Beta.Lang.txt")), ReadAndClose(seen)}, &ran);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(beta, TextTableNow());
+    EXPECT_EQ(DialogTextsFor(beta), seen.texts);
+}
+
+TEST_F(LanguageSwitch, AnEmptyFilePassesTheProbeThenFallsBackToTheBuiltInTexts) {
+    CloseHandle(CreateFileW(ModulePath(L"Languages\\Empty.Lang.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            0, nullptr));
+    std::vector<SeenMessage> messages;
+    SeenDialog seen;
+    bool ran = false;
+    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\Empty.Lang.txt")), AnswerMessage(messages),
+                     ReadAndClose(seen)},
+                    &ran);
+    ASSERT_TRUE(ran);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(L"Zarvik", messages[0].caption);
+    EXPECT_EQ(L"Error Load Language File:\n\n" + ModulePath(L"Languages\\Empty.Lang.txt"), messages[0].text);
+    const std::vector<std::wstring> defaults(std::begin(DefaultTextTable), std::end(DefaultTextTable));
+    EXPECT_EQ(defaults, TextTableNow());
+    EXPECT_EQ(DialogTextsFor(defaults), seen.texts);
+    EXPECT_EQ(L"Language - Russian", seen.texts[1]);
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Empty.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+}
+
+// Greek has no place in the Russian ANSI code page the tests run under.
+TEST_F(LanguageSwitch, ANameOutsideTheAnsiCodePageLoads) {
+    const std::wstring greek = L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac";
+    const std::vector<std::wstring> lines = LanguageLines(greek);
+    WriteLanguageFile(L"Languages\\" + greek + L".Lang.txt", lines);
+    SeenDialog seen;
+    bool ran = false;
+    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\" + greek + L".Lang.txt")), ReadAndClose(seen)},
+                    &ran);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(ConfigBytes(L"Languages", greek + L".Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(lines, TextTableNow());
+    EXPECT_EQ(DialogTextsFor(lines), seen.texts);
+}
+
+TEST_F(LanguageSwitch, CancelOrAnUnreadableFileChangesNothing) {
+    const std::wstring configPath = ModulePath(L"config.txt");
+    const struct {
+        const char* what;
+        std::function<void(HWND)> answer;
+        const wchar_t* lockedFile;
+    } cases[] = {
+        {"Cancel", [](HWND box) { PostMessageW(box, WM_COMMAND, IDCANCEL, 0); }, nullptr},
+        {"a file no one may read",
+         [](HWND box) {
+             SetDlgItemTextW(box, cmb13, ModulePath(L"Languages\\Beta.Lang.txt").c_str());
+             PostMessageW(box, WM_COMMAND, IDOK, 0);
+         },
+         L"Languages\\Beta.Lang.txt"},
+    };
+    for (const auto& c : cases) {
+        BackdateFile(configPath);
+        const std::string bytesBefore = FileBytes(configPath);
+        const FILETIME timeBefore = ModificationTime(configPath);
+        HANDLE lock = c.lockedFile ? LockFile(ModulePath(c.lockedFile)) : INVALID_HANDLE_VALUE;
+        SeenDialog seen;
+        bool ran = false;
+        RunSystemDialog({PressLanguage, {L"Change Language", c.answer}, ReadAndClose(seen)}, &ran);
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        EXPECT_TRUE(ran) << c.what;
+        EXPECT_EQ(bytesBefore, FileBytes(configPath)) << c.what;
+        const FILETIME timeAfter = ModificationTime(configPath);
+        EXPECT_EQ(0, CompareFileTime(&timeBefore, &timeAfter)) << c.what;
+        EXPECT_EQ(alpha, TextTableNow()) << c.what;
+        EXPECT_EQ(DialogTextsFor(alpha), seen.texts) << c.what;
+        EXPECT_TRUE(FullPaints().empty()) << c.what;
+    }
+}
+
+TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChanges) {
+    const std::wstring configPath = ModulePath(L"config.txt");
+    const std::string bytesBefore = FileBytes(configPath);
+    HANDLE lock = LockFile(configPath);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    std::vector<SeenMessage> messages;
+    SeenDialog seen;
+    bool ran = false;
+    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\Beta.Lang.txt")), AnswerMessage(messages),
+                     ReadAndClose(seen)},
+                    &ran);
+    CloseHandle(lock);
+    ASSERT_TRUE(ran);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(L"Error Save Config File:\n\n" + configPath, messages[0].text);
+    EXPECT_EQ(alpha, TextTableNow());
+    EXPECT_EQ(DialogTextsFor(alpha), seen.texts);
+    EXPECT_EQ(L"Alpha.Lang.txt", LanguageFileName);
+    EXPECT_EQ((std::vector<std::wstring>{L"1", L"Languages", L"Alpha.Lang.txt"}),
+              std::vector<std::wstring>(std::begin(ConfigLines), std::end(ConfigLines)));
+    EXPECT_TRUE(FullPaints().empty());
+    EXPECT_EQ(bytesBefore, FileBytes(configPath));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((configPath + L".tmp").c_str())) << "a stray file is left";
+}

@@ -1,0 +1,22 @@
+// Stands in for ShellExecuteW in this test program, so help and web commands open nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ShellCall {
+    HWND owner;
+    std::wstring verb;
+    std::wstring file;
+    bool hasParameters;
+    bool hasDirectory;
+    int show;
+};
+
+extern std::vector<ShellCall> ShellCalls;
+extern INT_PTR ShellAnswer;  // what the stand-in returns; the shell's codes above 32 mean success
+
+// Points this program's import of ShellExecuteW at the stand-in; false if the import was not found.
+bool InstallShellSpy();
