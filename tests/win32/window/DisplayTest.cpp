@@ -1,0 +1,279 @@
+// The display read back from its pixels: back-buffer size, picture placement, lines, failures.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "core/AnnouncementList.h"
+#include "core/ButtonStateWin32.h"
+#include "core/PieceDraw.h"
+#include "core/UiServices.h"
+#include "resources/resource.h"
+#include "tests/win32/window/GdiCount.h"
+#include "tests/win32/window/WindowTesting.h"
+#include "text/TextTable.h"
+#include "ui/Display.h"
+#include "ui/MainWindow.h"
+#include "ui/Toolbar.h"
+
+namespace {
+
+constexpr DWORD GREY = 0xB0B0B0;
+const wchar_t Mark[] = L"ЖЖЖ";  // symmetric, no descender: one line's ink stays inside its 16 rows
+
+class DisplayTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(OpenTestMainWindow());
+        FillTextTableWithSlotNumbers();
+        for (int slot : {TS_WHITE_PROMPT, TS_BLACK_PROMPT, TS_STALEMATE, TS_KING, TS_QUEEN, TS_BISHOP, TS_KNIGHT,
+                         TS_ROOK, TS_PAWN, TS_PRESS_WHITE})
+            TextTable[slot] = Mark;
+        TextColour = RGB(10, 20, 30);
+    }
+    void TearDown() override { CloseTestMainWindow(); }
+
+    static void Command(int command) {
+        SendMessageW(MainWindowHandle, WM_COMMAND, command, 0);
+        PumpMessages();
+    }
+    static DWORD BufferPixel(int x, int y) { return BackBufferPixel(x, y); }
+    static int PictureTop() { return ToolbarHeight / 2 + 20; }
+};
+
+// Every non-grey pixel in the rows below the picture: the lines, antialiasing included.
+std::set<std::pair<int, int>> LineInk() {
+    std::set<std::pair<int, int>> ink;
+    for (int y = ToolbarHeight / 2 + 60; y < BackBuffer.height; y++)
+        for (int x = 0; x < BackBuffer.width; x++)
+            if (BackBufferPixel(x, y) != GREY) ink.insert({x, y});
+    return ink;
+}
+
+SIZE SystemFontExtent(const wchar_t* text) {
+    PixelCanvas canvas(10, 10);
+    HGDIOBJ previous = SelectObject(canvas.dc, GetStockObject(SYSTEM_FONT));
+    SIZE extent = {};
+    GetTextExtentPoint32W(canvas.dc, text, lstrlenW(text), &extent);
+    SelectObject(canvas.dc, previous);
+    return extent;
+}
+
+TEST_F(DisplayTest, BackBufferIsHalfTheClientAreaAndIsStretchedOverAllOfIt) {
+    ResizeClientArea(575, 300);
+    HDC window = GetDC(MainWindowHandle);
+    RECT lastColumn = {574, 0, 575, 300};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(window, &lastColumn, red);
+    DeleteObject(red);
+    RedrawWindow(MainWindowHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(287, BackBuffer.width);
+    EXPECT_EQ(150, BackBuffer.height);
+    EXPECT_EQ(RGB(176, 176, 176), GetPixel(window, 574, 299));
+    EXPECT_EQ(RGB(176, 176, 176), GetPixel(window, 574, ToolbarHeight + 1));
+    ReleaseDC(MainWindowHandle, window);
+}
+
+TEST_F(DisplayTest, NewGameShowsTheWhiteTurnTileCentredTwentyPixelsUnderTheToolbar) {
+    ResizeClientArea(574, 300);
+    Command(ID_NEW_GAME);
+    ASSERT_EQ(287, BackBuffer.width);
+    const int left = 123;  // (287 - 40) / 2
+    const int top = PictureTop();
+    const auto tile = StripTile(13);
+    int mismatches = 0;
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 40; x++) mismatches += BufferPixel(left + x, top + y) != tile[y * 40 + x];
+    EXPECT_EQ(0, mismatches);
+    for (int i = 0; i < 40; i++) {  // a grey frame all round: nothing more and nothing shifted
+        EXPECT_EQ(GREY, BufferPixel(left - 1, top + i));
+        EXPECT_EQ(GREY, BufferPixel(left + 40, top + i));
+        EXPECT_EQ(GREY, BufferPixel(left + i, top - 1));
+        EXPECT_EQ(GREY, BufferPixel(left + i, top + 40));
+    }
+
+    // The window shows the back buffer at twice its size, each pixel as a 2 x 2 block.
+    PixelCanvas screen(574, 300);
+    HDC window = GetDC(MainWindowHandle);
+    BitBlt(screen.dc, 0, 0, 574, 300, window, 0, 0, SRCCOPY);
+    ReleaseDC(MainWindowHandle, window);
+    mismatches = 0;
+    for (int y = ToolbarHeight / 2 + 1; y < 150; y++)
+        for (int x = 0; x < 287; x++)
+            for (int corner = 0; corner < 4; corner++)
+                mismatches += screen.At(2 * x + corner % 2, 2 * y + corner / 2) != BufferPixel(x, y);
+    EXPECT_EQ(0, mismatches);
+}
+
+TEST_F(DisplayTest, LinesAreCentredUnderThePictureAndSixteenPixelsApart) {
+    ResizeClientArea(574, 400);
+    Command(ID_WHITE_TURN);
+    ASSERT_EQ(2u, AnnouncementList.size());
+    const SIZE cell = SystemFontExtent(Mark);
+    const int firstCentre = ToolbarHeight / 2 + 40 + 40;  // picture's top gap + tile + 40
+    std::set<std::pair<int, int>> first, second;
+    for (const auto& point : LineInk()) (point.second < firstCentre + 8 ? first : second).insert(point);
+    ASSERT_FALSE(first.empty());
+    std::set<std::pair<int, int>> shifted;
+    for (const auto& [x, y] : first) shifted.insert({x, y + 16});
+    EXPECT_EQ(shifted, second);
+
+    // The first line is the text centred on (143, firstCentre), exactly as TextOutW draws it there.
+    PixelCanvas expected(287, 200);
+    SetBkMode(expected.dc, TRANSPARENT);
+    HGDIOBJ previous = SelectObject(expected.dc, GetStockObject(SYSTEM_FONT));
+    SetTextColor(expected.dc, TextColour);
+    TextOutW(expected.dc, 143 - cell.cx / 2, firstCentre - cell.cy / 2, Mark, lstrlenW(Mark));
+    SelectObject(expected.dc, previous);
+    std::set<std::pair<int, int>> expectedInk;
+    for (int y = 0; y < 200; y++)
+        for (int x = 0; x < 287; x++)
+            if (expected.At(x, y) != GREY) expectedInk.insert({x, y});
+    EXPECT_EQ(expectedInk, first);
+}
+
+TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLeftThem) {
+    ResizeClientArea(574, 300);
+    Command(ID_WHITE_TURN);
+    const auto before = LineInk();
+    ASSERT_FALSE(before.empty());
+    for (int command : {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN})
+        ClickToolbarButton(command);
+    // Narrower before the stalemate's first paint: a picture would now centre the lines at 100, not 143.
+    SendMessageW(MainWindowHandle, WM_COMMAND, ID_WHITE_TURN, 0);
+    ResizeClientArea(400, 300);
+    ASSERT_EQ(0, PieceImage);
+    ASSERT_EQ(200, BackBuffer.width);
+    EXPECT_EQ(before, LineInk());
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 200; x++) ASSERT_EQ(GREY, BufferPixel(x, PictureTop() + y)) << x << "," << y;
+}
+
+TEST_F(DisplayTest, PictureIsCutAtTheLeftOfANarrowTarget) {
+    const auto tile = StripTile(6);
+    const struct {
+        int width, left;
+    } cases[] = {{30, -5}, {41, 0}, {120, 40}};
+    for (const auto& target : cases) {
+        PixelCanvas canvas(target.width, 100);
+        PieceImage = 7;  // the white King
+        TextOrigin = {-1, -1};
+        DrawPiecePicture(canvas.dc, target.width, 100, 10);
+        EXPECT_EQ(target.width / 2, TextOrigin.x);
+        EXPECT_EQ(10 + 40 + 40, TextOrigin.y);
+        int mismatches = 0;
+        for (int y = 0; y < 40; y++)
+            for (int x = std::max(0, target.left); x < std::min(target.width, target.left + 40); x++)
+                mismatches += canvas.At(x, 30 + y) != tile[y * 40 + (x - target.left)];
+        EXPECT_EQ(0, mismatches) << target.width;
+    }
+}
+
+TEST_F(DisplayTest, NoPictureOrNoStripDrawsNothingAndKeepsTheTextOrigin) {
+    const struct {
+        int image;
+        HINSTANCE module;
+    } cases[] = {{0, GetModuleHandleW(nullptr)}, {7, GetModuleHandleW(L"kernel32.dll")}, {17, GetModuleHandleW(nullptr)}};
+    for (const auto& setting : cases) {
+        PixelCanvas canvas(100, 100);
+        PieceImage = setting.image;
+        InstanceHandle = setting.module;
+        TextOrigin = {12, 34};
+        DrawPiecePicture(canvas.dc, 100, 100, 0);
+        EXPECT_EQ(12, TextOrigin.x) << setting.image;
+        EXPECT_EQ(34, TextOrigin.y) << setting.image;
+        int drawnPixels = 0;
+        for (int y = 0; y < 100; y++)
+            for (int x = 0; x < 100; x++) drawnPixels += canvas.At(x, y) != GREY;
+        EXPECT_EQ(0, drawnPixels) << setting.image;
+    }
+    InstanceHandle = GetModuleHandleW(nullptr);
+}
+
+TEST_F(DisplayTest, MinimisedWindowDrawsNothingAndRestoringDrawsAgain) {
+    Command(ID_NEW_GAME);
+    ShowWindow(MainWindowHandle, SW_MINIMIZE);
+    PumpMessages();
+    RECT client;
+    GetClientRect(MainWindowHandle, &client);
+    ASSERT_EQ(0, client.right);
+    RequestRepaint();
+    PumpMessages();
+    EXPECT_EQ(nullptr, BackBuffer.pixels);
+    EXPECT_EQ(0, BackBuffer.width);
+
+    ShowWindow(MainWindowHandle, SW_RESTORE);
+    PumpMessages();
+    GetClientRect(MainWindowHandle, &client);
+    ASSERT_NE(nullptr, BackBuffer.pixels);
+    EXPECT_EQ(client.right / 2, BackBuffer.width);
+    EXPECT_EQ(client.bottom / 2, BackBuffer.height);
+    EXPECT_EQ(StripTile(13)[0], BufferPixel((BackBuffer.width - 40) / 2, PictureTop()));
+}
+
+TEST_F(DisplayTest, ALineWiderThanTheTargetStartsAtItsLeftEdge) {
+    const std::wstring longLine(30, L'Ж');
+    PixelCanvas drawn(100, 40), expected(100, 40);
+    SetBkMode(drawn.dc, TRANSPARENT);
+    DrawCentredLine(drawn.dc, LOGFONTW{}, RGB(10, 20, 30), 50, 20, longLine);
+
+    SetBkMode(expected.dc, TRANSPARENT);
+    HGDIOBJ previous = SelectObject(expected.dc, GetStockObject(SYSTEM_FONT));
+    SetTextColor(expected.dc, RGB(10, 20, 30));
+    TextOutW(expected.dc, 0, 20 - SystemFontExtent(longLine.c_str()).cy / 2, longLine.c_str(), 30);
+    SelectObject(expected.dc, previous);
+    int mismatches = 0;
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 100; x++) mismatches += drawn.At(x, y) != expected.At(x, y);
+    EXPECT_EQ(0, mismatches);
+}
+
+// With the GDI handle table full, CreateFontIndirectW fails for real: every line becomes the error text.
+TEST_F(DisplayTest, AFontThatCannotBeMadeGivesTheErrorLineAtEachLinesHeight) {
+    PixelCanvas drawn(300, 80), expected(300, 80);
+    AnnouncementList = {TS_WHITE_PROMPT, TS_KING};
+    TextOrigin = {150, 20};
+    LOGFONTW font = {};
+    font.lfHeight = -12;
+    lstrcpyW(font.lfFaceName, L"DejaVu Sans");
+
+    std::vector<HFONT> filler;
+    LOGFONTW small = {};
+    small.lfHeight = 8;
+    for (HFONT made; filler.size() < 100000 && (made = CreateFontIndirectW(&small)) != nullptr;) filler.push_back(made);
+    ASSERT_EQ(nullptr, CreateFontIndirectW(&font)) << "the handle table did not fill up";
+    DrawAnnouncementLines(drawn.dc, font, RGB(10, 20, 30));
+    for (HFONT made : filler) DeleteObject(made);
+
+    SetBkMode(expected.dc, TRANSPARENT);
+    SetTextColor(expected.dc, RGB(64, 64, 64));
+    TextOutW(expected.dc, 0, 20, L"Error Create Font!", 18);
+    TextOutW(expected.dc, 0, 36, L"Error Create Font!", 18);
+    int mismatches = 0, ink = 0;
+    for (int y = 0; y < 80; y++) {
+        for (int x = 0; x < 300; x++) {
+            mismatches += drawn.At(x, y) != expected.At(x, y);
+            ink += drawn.At(x, y) == 0x404040;
+        }
+    }
+    EXPECT_EQ(0, mismatches);
+    EXPECT_GT(ink, 50);
+}
+
+// The memory DC can't be made either: the paint draws nothing, and the next one draws again.
+TEST_F(DisplayTest, APaintWithoutGdiHandlesDrawsNothingAndRecovers) {
+    Command(ID_NEW_GAME);
+    static_cast<DWORD*>(BackBuffer.pixels)[0] = 0x123456;
+    std::vector<HGDIOBJ> filler;
+    for (HGDIOBJ made; filler.size() < 100000 && (made = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)
+        filler.push_back(made);
+    RequestRepaint();
+    PumpMessages();
+    EXPECT_EQ(0x123456u, static_cast<DWORD*>(BackBuffer.pixels)[0]);
+    for (HGDIOBJ made : filler) DeleteObject(made);
+    RequestRepaint();
+    PumpMessages();
+    EXPECT_EQ(GREY, static_cast<DWORD*>(BackBuffer.pixels)[0] & 0xFFFFFF);
+}
+
+}  // namespace
