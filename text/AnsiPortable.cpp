@@ -18,6 +18,8 @@ static const wchar_t HighHalf[64] = {
 };
 
 // The code page's default character, which Windows also puts for what it can't represent.
+// Windows first tries a best fit (A with macron becomes A, a full-width 1 becomes 1); we don't,
+// so such characters become '?' here.
 static const char DefaultChar = '?';
 
 static wchar_t WidenByte(unsigned char byte) {

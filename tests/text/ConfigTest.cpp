@@ -1,0 +1,88 @@
+// config.txt, the version check and the paths beside the executable.
+#include "text/Config.h"
+
+#include "tests/text/TestFiles.h"
+#include "text/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+TEST(Config, VersionLineReadsLikeAtol) {
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"1", true}, {L"  +01", true}, {L"1.5", true}, {L"1 word", true}, {L"\t\r\n\v\f 1", true},
+        {L"4294967297", true},       // wraps to 1
+        {L"-4294967295", true},      // so does this
+        {L"+0000000000000000001", false},  // 20 bytes: judged by the first 19, which are 0
+        {L"000000000000000001x", true},    // 19 bytes
+        {L"", false}, {L"2", false}, {L"-1", false}, {L"one", false}, {L"+-1", false}, {L"4294967296", false},
+        {L"\u00A01", false},          // no-break space is not white space to atol
+        {std::wstring(L"1\0junk", 6), true},  // the text ends at its first zero
+        {std::wstring(L"\0" L"1", 2), false},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(expected, IsVersionOne(line)) << testing::PrintToString(line);
+}
+
+// Lines far past the 20-byte buffer: judged by their start, nothing read or written beyond it.
+TEST(Config, LongVersionLinesAreJudgedByTheirStart) {
+    EXPECT_TRUE(IsVersionOne(L"1" + std::wstring(100000, L' ')));
+    EXPECT_TRUE(IsVersionOne(L"1" + std::wstring(100000, L'\u4E2D')));
+    EXPECT_FALSE(IsVersionOne(std::wstring(100000, L'1')));
+    EXPECT_FALSE(IsVersionOne(std::wstring(19, L' ') + L"1"));
+    EXPECT_TRUE(IsVersionOne(std::wstring(18, L' ') + L"1"));
+}
+
+TEST(Config, SaveWritesTheVersionAndTheLanguageThenLoadReadsThem) {
+    TemporaryFolder folder;
+    const std::wstring path = folder.Wide(L"config.txt");
+    LanguageFolder = L"Languages";
+    LanguageFileName = L"Russian.Lang.txt";
+    ASSERT_TRUE(SaveConfig(path));
+    EXPECT_EQ("\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n"), ReadBytes(folder.Path() / "config.txt"));
+
+    LanguageFolder = L"Lang \u0416";
+    LanguageFileName = L"";
+    ASSERT_TRUE(SaveConfig(path));
+    LanguageFolder = LanguageFileName = L"before";
+    EXPECT_TRUE(LoadConfig(path));
+    EXPECT_EQ(L"Lang \u0416", LanguageFolder);
+    EXPECT_EQ(L"", LanguageFileName);
+}
+
+TEST(Config, RefusedConfigurationLeavesTheLanguageAlone) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"version 2", "\xFF\xFE" + Utf16Le(u"2\r\nOther\r\nOther.Lang.txt\r\n")},
+        {"two lines", "\xFF\xFE" + Utf16Le(u"1\r\nOther\r\n")},
+        {"missing", ""},
+    };
+    for (const auto& [name, bytes] : cases) {
+        TemporaryFolder folder;
+        if (!bytes.empty()) WriteBytes(folder.Path() / "config.txt", bytes);
+        LanguageFolder = L"Languages";
+        LanguageFileName = L"Russian.Lang.txt";
+        EXPECT_FALSE(LoadConfig(folder.Wide(L"config.txt"))) << name;
+        EXPECT_EQ(L"Languages", LanguageFolder) << name;
+        EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName) << name;
+    }
+}
+
+TEST(Config, FileNamePartIsWhatFollowsTheLastSeparator) {
+    const std::wstring sep(1, PathSeparator());
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"Russian.Lang.txt", L"Russian.Lang.txt"},
+        {L"C:" + sep + L"Games" + sep + L"English.Lang.txt", L"English.Lang.txt"},
+        {sep + L"a" + sep, L""},
+        {L"", L""},
+    };
+    for (const auto& [path, expected] : cases) EXPECT_EQ(expected, FileNamePart(path)) << testing::PrintToString(path);
+}
+
+TEST(Config, ModulePathIsBesideThisProgram) {
+    const std::wstring directory = ModuleDirectory();
+    ASSERT_FALSE(directory.empty());
+    EXPECT_EQ(PathSeparator(), directory.back());
+    EXPECT_EQ(directory + L"x" + PathSeparator() + L"y", ModulePath(L"x" + std::wstring(1, PathSeparator()) + L"y"));
+    const std::filesystem::path self = PathOf(directory) / "text_tests";
+    EXPECT_TRUE(std::filesystem::exists(self) || std::filesystem::exists(self.string() + ".exe"));
+}

@@ -1,0 +1,144 @@
+// Reading and writing the UTF-16 line files, byte for byte.
+#include "text/StringList.h"
+
+#include "tests/text/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const std::string Bom = "\xFF\xFE";
+const std::string DefaultConfigBytes = Bom + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n");
+const std::wstring Unchanged = L"(unchanged)";
+
+}  // namespace
+
+TEST(StringList, WritesTheDefaultConfigurationIn66Bytes) {
+    TemporaryFolder folder;
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    ASSERT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+    std::string bytes = ReadBytes(folder.Path() / "config.txt");
+    EXPECT_EQ(66u, bytes.size());
+    EXPECT_EQ(DefaultConfigBytes, bytes);
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {}));  // no leftovers
+}
+
+TEST(StringList, WritesEachValueUpToItsFirstZeroAndUnescaped) {
+    const std::pair<std::vector<std::wstring>, std::string> cases[] = {
+        {{}, Bom},
+        {{L""}, Bom + Utf16Le(u"\r\n")},
+        {{std::wstring(L"ab\0cd", 5), L"e"}, Bom + Utf16Le(u"ab\r\ne\r\n")},
+        {{L"a\nb"}, Bom + Utf16Le(u"a\nb\r\n")},
+        {{L" \t\uFEFF\u0416\uFFFE "}, Bom + Utf16Le(u" \t\uFEFF\u0416\uFFFE \r\n")},
+    };
+    for (const auto& [lines, expected] : cases) {
+        TemporaryFolder folder;
+        ASSERT_TRUE(WriteStringList(lines.data(), static_cast<int>(lines.size()), folder.Wide(L"out.txt")));
+        EXPECT_EQ(expected, ReadBytes(folder.Path() / "out.txt")) << testing::PrintToString(lines);
+    }
+}
+
+TEST(StringList, ReadingRules) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int count;
+        bool ok;
+        std::vector<std::u16string> lines;  // what the destination holds afterwards; u"-" = untouched
+    };
+    const Case cases[] = {
+        {"the default configuration", DefaultConfigBytes, 3, true, {u"1", u"Languages", u"Russian.Lang.txt"}},
+        {"no byte-order mark", Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n"), 3, true,
+         {u"1", u"Languages", u"Russian.Lang.txt"}},
+        {"LF line ends", Bom + Utf16Le(u"1\nLanguages\nRussian.Lang.txt\n"), 3, true,
+         {u"1", u"Languages", u"Russian.Lang.txt"}},
+        {"no line feed after the last value", Bom + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt"), 3, true,
+         {u"1", u"Languages", u"Russian.Lang.txt"}},
+        {"two lines of three", Bom + Utf16Le(u"1\r\nLanguages\r\n"), 3, false, {u"1", u"Languages", u"-"}},
+        {"five lines, three wanted", Bom + Utf16Le(u"a\r\nb\r\nc\r\nd\r\ne\r\n"), 3, true, {u"a", u"b", u"c"}},
+        {"empty file", "", 1, false, {u"-"}},
+        {"only the mark, one line", Bom, 1, true, {u""}},
+        {"only the mark, two lines", Bom, 2, false, {u"", u"-"}},
+        {"two carriage returns", Utf16Le(u"abc\r\r\n"), 1, true, {u"abc\r"}},
+        {"carriage returns alone", Utf16Le(u"a\rb\r"), 1, true, {u"a\rb"}},
+        {"mark at the start of line 2 stays", Bom + Utf16Le(u"a\r\n\uFEFFb\r\n"), 2, true, {u"a", u"\uFEFFb"}},
+        {"mark then carriage return", Bom + Utf16Le(u"\r\nx"), 2, true, {u"", u"x"}},
+        {"lone CR as the last line", Utf16Le(u"a\r\n\r"), 2, true, {u"a", u""}},
+        {"no empty line after the last line feed", Utf16Le(u"a\r\n"), 2, false, {u"a", u"-"}},
+        {"empty lines are values", Utf16Le(u"\r\n\n \t \r\n"), 3, true, {u"", u"", u" \t "}},
+        {"zero units stay in the value", Utf16Le(std::u16string(u"a\0b\n", 4)), 1, true,
+         {std::u16string(u"a\0b", 3)}},
+        {"0xFFFF ends the file", Utf16Le(u"a\r\nb\uFFFF\r\nc\r\n"), 2, true, {u"a", u"b"}},
+        {"nothing after 0xFFFF", Utf16Le(u"a\r\nb\uFFFF\r\nc\r\n"), 3, false, {u"a", u"b", u"-"}},
+        {"0xFFFF at a line start", Utf16Le(u"a\n\uFFFFb\n"), 2, false, {u"a", u"-"}},
+        {"odd byte after the lines", DefaultConfigBytes + "\x31", 3, true, {u"1", u"Languages", u"Russian.Lang.txt"}},
+        {"odd byte is no line", Utf16Le(u"a\r\n") + "b", 2, false, {u"a", u"-"}},
+        {"swapped mark is text", "\xFE\xFF" + Utf16Le(u"1\r\n"), 1, true, {u"\uFFFE1"}},
+        {"lines after the last one wanted are not read", Utf16Le(u"1\n\uFFFF\n") + std::string("\x00\xD8\x01", 3), 1, true, {u"1"}},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / "in.txt", c.bytes);
+        std::vector<std::wstring> destination(c.lines.size(), Unchanged);
+        EXPECT_EQ(c.ok, ReadStringList(destination.data(), c.count, folder.Wide(L"in.txt"))) << c.name;
+        for (std::size_t i = 0; i < c.lines.size(); i++)
+            EXPECT_EQ(c.lines[i] == u"-" ? Unchanged : Wide(c.lines[i]), destination[i]) << c.name << ", line " << i;
+    }
+}
+
+TEST(StringList, MissingFileReadsNothing) {
+    TemporaryFolder folder;
+    std::wstring destination[1] = {Unchanged};
+    EXPECT_FALSE(ReadStringList(destination, 1, folder.Wide(L"missing.txt")));
+    EXPECT_EQ(Unchanged, destination[0]);
+}
+
+TEST(StringList, NameOutsideTheAnsiCodePageOpens) {
+    TemporaryFolder folder;
+    const std::wstring name = L"\u03A9\u4E2D\u0416.Lang.txt";  // Greek, CJK and Cyrillic
+    const std::wstring lines[] = {L"1", L"x"};
+    ASSERT_TRUE(WriteStringList(lines, 2, folder.Wide(name)));
+    EXPECT_EQ(Bom + Utf16Le(u"1\r\nx\r\n"), ReadBytes(folder.Path() / PathOf(name)));
+    std::wstring back[2];
+    EXPECT_TRUE(ReadStringList(back, 2, folder.Wide(name)));
+    EXPECT_EQ(L"x", back[1]);
+}
+
+// Every way the new file can fail to take the old one's place: the old bytes stay, no temporary
+// file is left behind, and the result says so.
+TEST(StringList, FailedWriteKeepsTheOldFile) {
+    const std::string oldBytes = Bom + Utf16Le(u"1\r\nMine\r\nOwn.Lang.txt\r\n");
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    namespace fs = std::filesystem;
+
+    {  // the temporary file can't be created
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / "config.txt", oldBytes);
+        fs::create_directory(folder.Path() / "config.txt.tmp");
+        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+        EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
+    }
+    {  // the target can't be replaced
+        TemporaryFolder folder;
+        fs::create_directory(folder.Path() / "config.txt");
+        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+        EXPECT_TRUE(fs::is_directory(folder.Path() / "config.txt"));
+        EXPECT_FALSE(fs::exists(folder.Path() / "config.txt.tmp"));
+    }
+    {  // the folder is missing
+        TemporaryFolder folder;
+        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"gone\\and/config.txt")));
+        EXPECT_EQ(0, std::distance(fs::directory_iterator(folder.Path()), {}));
+    }
+    if (fs::exists("/dev/full")) {  // the disk is full: the flush at close fails
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / "config.txt", oldBytes);
+        fs::create_symlink("/dev/full", folder.Path() / "config.txt.tmp");
+        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+        ASSERT_FALSE(fs::is_symlink(folder.Path() / "config.txt"));  // else reading it would never end
+        EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() / "config.txt.tmp")));
+    }
+}

@@ -1,0 +1,28 @@
+// Helpers of the text tests: bytes of UTF-16 files, fresh folders and the files beside the exe.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// The UTF-16 little-endian bytes of text, without a byte-order mark.
+std::string Utf16Le(const std::u16string& text);
+// text as a wide string, one unit per UTF-16 unit, so it compares with what the reader returns.
+std::wstring Wide(const std::u16string& text);
+std::string Utf8(const std::wstring& text);
+std::filesystem::path PathOf(const std::wstring& path);
+std::wstring WideOf(const std::filesystem::path& path);
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// A folder of its own for one test, removed with everything in it afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    std::filesystem::path Path() const { return path_; }
+    std::wstring Wide(const std::wstring& name) const;  // full wide path of name inside it
+
+private:
+    std::filesystem::path path_;
+};

@@ -1,0 +1,275 @@
+// The whole load beside the test program: config.txt, the language file, fallbacks and messages.
+#include "text/TextResources.h"
+
+#include "tests/support/RecordedUiServices.h"
+#include "tests/text/TestFiles.h"
+#include "text/Config.h"
+#include "text/FileAccess.h"
+#include "text/StringList.h"
+#include "text/TextTable.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Bom = "\xFF\xFE";
+const std::string DefaultConfigBytes = Bom + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n");
+const std::wstring Before = L"(before)";
+
+// A language file of count lines: the version, its name, its help file, then "<tag> n".
+std::u16string LanguageLines(const std::u16string& tag, int count = TEXT_SLOT_COUNT, const std::u16string& version = u"1") {
+    std::u16string text;
+    for (int line = 0; line < count; line++) {
+        std::u16string value = line == 0 ? version
+                               : line == 1 ? u"Language - " + tag
+                               : line == 2 ? tag + u" Help.txt"
+                                           : tag + u" " + std::u16string(1, static_cast<char16_t>(u'A' + line % 26));
+        text += value + u"\r\n";
+    }
+    return text;
+}
+
+std::wstring LineOf(const std::u16string& lines, int index) {
+    std::size_t start = 0;
+    for (int i = 0; i < index; i++) start = lines.find(u"\r\n", start) + 2;
+    return Wide(lines.substr(start, lines.find(u"\r\n", start) - start));
+}
+
+class Loader : public testing::Test {
+protected:
+    void SetUp() override {
+        Clean();
+        ResetRecordedUiServices();
+        LanguageFolder = LanguageFileName = LanguageName = HelpFilePath = Before;
+        LoadErrorMessage.clear();
+        for (std::wstring& slot : TextTable) slot = Before;
+    }
+    void TearDown() override { Clean(); }
+
+    static void Clean() {
+        for (const char* name : {"config.txt", "config.txt.tmp", "Languages"}) fs::remove_all(Dir() / name);
+    }
+    static fs::path Dir() { return PathOf(ModuleDirectory()); }
+    static std::wstring InDir(const std::wstring& relative) { return ModuleDirectory() + relative; }
+    static std::wstring Sep() { return std::wstring(1, PathSeparator()); }
+
+    static void WriteConfig(const std::string& bytes) { WriteBytes(Dir() / "config.txt", bytes); }
+    static void WriteLanguage(const char* name, const std::string& bytes) {
+        fs::create_directories(Dir() / "Languages");
+        WriteBytes(Dir() / "Languages" / name, bytes);
+    }
+
+    static void ExpectDefaultsAfterLanguageError(const std::wstring& languagePath, const std::wstring& folder) {
+        const std::wstring message = L"Error Load Language File:\n\n" + languagePath;
+        ASSERT_EQ(1u, ShownMessages.size());
+        EXPECT_EQ(message, ShownMessages[0]);
+        EXPECT_EQ(message, LoadErrorMessage);
+        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
+        EXPECT_EQ(L"Language - Russian", LanguageName);
+        EXPECT_EQ(InDir(folder + Sep() + L"Russian Help.txt"), HelpFilePath);
+    }
+};
+
+}  // namespace
+
+TEST_F(Loader, FirstStartWritesTheConfigurationAndUsesItsLanguage) {
+    const std::u16string lines = LanguageLines(u"Test");
+    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(lines));
+    TemporaryFolder elsewhere;  // the files are found beside the program, not in the current folder
+    const fs::path previous = fs::current_path();
+    fs::current_path(elsewhere.Path());
+    bool loaded = LoadTextResources();
+    fs::current_path(previous);
+
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(DefaultConfigBytes, ReadBytes(Dir() / "config.txt"));
+    EXPECT_TRUE(ShownMessages.empty());
+    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(LineOf(lines, slot), TextTable[slot]) << slot;
+    EXPECT_EQ(L"Language - Test", LanguageName);
+    EXPECT_EQ(InDir(L"Languages" + Sep() + L"Test Help.txt"), HelpFilePath);
+    EXPECT_EQ(L"Languages", LanguageFolder);
+    EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName);
+}
+
+// config.txt is rewritten with the defaults when it can't be used, and left alone when it can.
+TEST_F(Loader, ConfigurationIsRepairedOnlyWhenUnusable) {
+    struct Case {
+        const char* name;
+        std::optional<std::u16string> config;
+        bool rewritten;
+        const wchar_t* languageName;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, true, L"Language - Test"},
+        {"version 2 naming a good file", u"2\r\nLanguages\r\nOther.Lang.txt\r\n", true, L"Language - Test"},
+        {"two lines", u"1\r\nLanguages\r\n", true, L"Language - Test"},
+        {"empty", u"", true, L"Language - Test"},
+        {"version 1 and a space", u"1 \r\nLanguages\r\nOther.Lang.txt\r\n", false, L"Language - Other"},
+        {"version 01", u"01\r\nLanguages\r\nOther.Lang.txt\r\n", false, L"Language - Other"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"Test")));
+        WriteLanguage("Other.Lang.txt", Bom + Utf16Le(LanguageLines(u"Other")));
+        const std::string configBytes = c.config ? Bom + Utf16Le(*c.config) : "";
+        if (c.config) WriteConfig(configBytes);
+
+        EXPECT_TRUE(LoadTextResources()) << c.name;
+        EXPECT_EQ(c.rewritten ? DefaultConfigBytes : configBytes, ReadBytes(Dir() / "config.txt")) << c.name;
+        EXPECT_TRUE(ShownMessages.empty()) << c.name;
+        EXPECT_EQ(c.languageName, LanguageName) << c.name;
+    }
+}
+
+// Every way a language file can be refused: the exact message with the path tried, all defaults.
+TEST_F(Loader, RefusedLanguageFallsBackToTheDefaults) {
+    struct Case {
+        const char* name;
+        std::u16string config;
+        std::optional<std::u16string> russianFile;
+        std::wstring languagePath;  // relative to the program's folder
+        std::wstring folder;
+    };
+    const std::wstring sep = Sep();
+    const Case cases[] = {
+        {"no language file", u"1\r\nLanguages\r\nRussian.Lang.txt\r\n", std::nullopt,
+         L"Languages" + sep + L"Russian.Lang.txt", L"Languages"},
+        {"30 lines", u"1\r\nLanguages\r\nRussian.Lang.txt\r\n", LanguageLines(u"Test", 30),
+         L"Languages" + sep + L"Russian.Lang.txt", L"Languages"},
+        {"20 lines", u"1\r\nLanguages\r\nRussian.Lang.txt\r\n", LanguageLines(u"Test", 20),
+         L"Languages" + sep + L"Russian.Lang.txt", L"Languages"},
+        {"version 2", u"1\r\nLanguages\r\nRussian.Lang.txt\r\n", LanguageLines(u"Test", 31, u"2"),
+         L"Languages" + sep + L"Russian.Lang.txt", L"Languages"},
+        {"a file not in the folder", u"1\r\nLanguages\r\nChosen.Lang.txt\r\n", LanguageLines(u"Test"),
+         L"Languages" + sep + L"Chosen.Lang.txt", L"Languages"},
+        {"empty folder line", u"1\r\n\r\nRussian.Lang.txt\r\n", LanguageLines(u"Test"),
+         sep + L"Russian.Lang.txt", L""},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        const std::string configBytes = Bom + Utf16Le(c.config);
+        WriteConfig(configBytes);
+        if (c.russianFile) WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(*c.russianFile));
+
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(LoadTextResources());
+        ExpectDefaultsAfterLanguageError(InDir(c.languagePath), c.folder);
+        EXPECT_EQ(configBytes, ReadBytes(Dir() / "config.txt"));  // a language error never rewrites it
+    }
+}
+
+TEST_F(Loader, LongerLanguageFileIsAcceptedAndAnEmptyLineStaysEmpty) {
+    std::u16string lines = LanguageLines(u"Test", 40);
+    lines.replace(lines.find(u"Test H\r\n"), 6, u"");  // slot 7, the King's name, now empty
+    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(lines));
+    ASSERT_TRUE(LoadTextResources());
+    EXPECT_TRUE(ShownMessages.empty());
+    EXPECT_EQ(L"", TextTable[TS_KING]);
+    EXPECT_EQ(LineOf(lines, 30), TextTable[TS_HELP_CREDITS]);
+}
+
+TEST_F(Loader, AnotherLanguageReplacesEverySlot) {
+    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"First")));
+    WriteLanguage("Second.Lang.txt", Bom + Utf16Le(LanguageLines(u"Second")));
+    WriteLanguage("Short.Lang.txt", Bom + Utf16Le(LanguageLines(u"Short", 20)));
+    ASSERT_TRUE(LoadTextResources());
+
+    LanguageFileName = L"Second.Lang.txt";  // what the language switch does
+    ASSERT_TRUE(SaveConfig(InDir(L"config.txt")));
+    ASSERT_TRUE(LoadTextResources());
+    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
+        EXPECT_EQ(std::wstring::npos, TextTable[slot].find(L"First")) << slot;
+    EXPECT_EQ(L"Language - Second", LanguageName);
+
+    LanguageFileName = L"Short.Lang.txt";
+    ASSERT_TRUE(SaveConfig(InDir(L"config.txt")));
+    ASSERT_TRUE(LoadTextResources());
+    ExpectDefaultsAfterLanguageError(InDir(L"Languages" + Sep() + L"Short.Lang.txt"), L"Languages");
+}
+
+// config.txt as a folder can be neither read nor replaced.
+TEST_F(Loader, UnreadableConfigurationIsReportedToTheCaller) {
+    fs::create_directory(Dir() / "config.txt");
+    EXPECT_FALSE(LoadTextResources());
+    EXPECT_EQ(L"Error Load Config File:\n\n" + InDir(L"config.txt") + L"\n\nAbort!", LoadErrorMessage);
+    EXPECT_TRUE(ShownMessages.empty());
+    EXPECT_EQ(Before, TextTable[TS_KING]);
+    EXPECT_EQ(Before, LanguageName);
+    EXPECT_EQ(Before, HelpFilePath);
+    EXPECT_EQ(L"Languages", LanguageFolder);
+    EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName);
+    EXPECT_TRUE(fs::is_directory(Dir() / "config.txt"));
+    EXPECT_FALSE(fs::exists(Dir() / "config.txt.tmp"));
+}
+
+// Files that are not what they should be: each reads to its documented result, and the loader
+// falls back with its message (as a language file) or rewrites the defaults (as config.txt).
+TEST_F(Loader, BadFilesFallBackCleanly) {
+    const std::u16string goodLines = LanguageLines(u"Good");
+    std::string bigEndian;
+    for (char16_t unit : u"\uFEFF" + goodLines) {
+        bigEndian += static_cast<char>(unit >> 8);
+        bigEndian += static_cast<char>(unit & 0xFF);
+    }
+    std::string utf8 = "\xEF\xBB\xBF";
+    for (int line = 0; line < TEXT_SLOT_COUNT; line++) utf8 += Utf8(LineOf(goodLines, line)) + "\r\n";
+    std::mt19937 generator(20240611);  // raw mt19937 output is the same everywhere
+    std::string noise;
+    for (int i = 0; i < 4096; i++) noise += static_cast<char>(generator() & 0xFF);
+    std::u16string withFfff = goodLines;
+    withFfff.insert(LanguageLines(u"Good", 9).size(), 1, u'\uFFFF');
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool readsAsLanguage;  // ReadStringList gets 31 lines and the version is 1
+        bool readsAsConfig;    // the same for 3 lines: then it names folder "Language - Good"
+    };
+    const Case cases[] = {
+        {"empty", "", false, false},
+        {"one byte", "1", false, false},
+        {"odd-sized: a byte after a good file", Bom + Utf16Le(goodLines) + "!", true, true},
+        {"odd-sized: the last unit cut in half", (Bom + Utf16Le(goodLines)).substr(0, 2 * goodLines.size() - 1), true, true},
+        {"10 MB on one line", Bom + Utf16Le(u"1") + std::string(10 * 1024 * 1024, 'z'), false, false},
+        {"big-endian", bigEndian, false, false},
+        {"UTF-8", utf8, false, false},
+        {"random bytes", noise, false, false},
+        {"U+FFFF in line 10", Bom + Utf16Le(withFfff), false, true},
+    };
+    const std::wstring languagePath = InDir(L"Languages" + Sep() + L"Russian.Lang.txt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        WriteLanguage("Russian.Lang.txt", c.bytes);
+        std::vector<std::wstring> lines(TEXT_SLOT_COUNT);
+        bool read = ReadStringList(lines.data(), TEXT_SLOT_COUNT, languagePath) && IsVersionOne(lines[0]);
+        EXPECT_EQ(c.readsAsLanguage, read);
+        EXPECT_TRUE(LoadTextResources());
+        if (c.readsAsLanguage) {
+            EXPECT_TRUE(ShownMessages.empty());
+            EXPECT_EQ(L"Language - Good", LanguageName);
+        } else {
+            ExpectDefaultsAfterLanguageError(languagePath, L"Languages");
+        }
+
+        SetUp();  // the same bytes as config.txt, beside a good language file
+        WriteConfig(c.bytes);
+        WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(goodLines));
+        EXPECT_TRUE(LoadTextResources());
+        if (c.readsAsConfig) {
+            EXPECT_EQ(c.bytes, ReadBytes(Dir() / "config.txt"));
+            ExpectDefaultsAfterLanguageError(InDir(L"Language - Good" + Sep() + L"Good Help.txt"),
+                                             L"Language - Good");
+        } else {
+            EXPECT_EQ(DefaultConfigBytes, ReadBytes(Dir() / "config.txt"));
+            EXPECT_TRUE(ShownMessages.empty());
+            EXPECT_EQ(L"Language - Good", LanguageName);
+        }
+    }
+}
