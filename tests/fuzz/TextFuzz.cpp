@@ -1,0 +1,94 @@
+// libFuzzer entry: one input as a line file to read, or as config.txt and the language file to load.
+#include "tests/fuzz/FuzzUiServices.h"
+#include "text/Config.h"
+#include "text/FileAccess.h"
+#include "text/StringList.h"
+#include "text/TextResources.h"
+#include "text/TextTable.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr int MaxLines = 40;
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+void WriteFile(const std::wstring& path, const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = OpenFile(path, "wb");
+    Check(file != nullptr);
+    Check(std::fwrite(data, 1, size, file) == size);
+    Check(std::fclose(file) == 0);
+}
+
+// Whatever was read, written and read again, reads the same (values with a zero unit are cut
+// at the zero by the writer, so they are left out).
+void ReadLines(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return;
+    const int count = 1 + data[0] % MaxLines;
+    const std::wstring path = ModulePath(L"fuzz-lines.txt");
+    WriteFile(path, data + 1, size - 1);
+    std::wstring lines[MaxLines];
+    if (!ReadStringList(lines, count, path)) return;
+    for (int i = 0; i < count; i++) {
+        if (lines[i].find(L'\0') != std::wstring::npos) return;
+        Check(lines[i].find(L'\n') == std::wstring::npos);
+    }
+    Check(WriteStringList(lines, count, path));
+    std::wstring again[MaxLines];
+    Check(ReadStringList(again, count, path));
+    for (int i = 0; i < count; i++) Check(again[i] == lines[i]);
+}
+
+// The loader always ends in a state the rest of the program can use.
+void Load(const std::uint8_t* config, std::size_t configSize, const std::uint8_t* language, std::size_t languageSize) {
+    std::filesystem::remove_all(std::filesystem::path(ModuleDirectory()) / "Languages");
+    if (config != nullptr) WriteFile(ModulePath(ConfigFileName), config, configSize);
+    else std::remove(std::filesystem::path(ModulePath(ConfigFileName)).c_str());
+    if (language != nullptr) {
+        std::filesystem::create_directory(std::filesystem::path(ModuleDirectory()) / "Languages");
+        WriteFile(ModulePath(L"Languages/Russian.Lang.txt"), language, languageSize);
+    }
+    FuzzMessagesShown = 0;
+    Check(LoadTextResources());
+    Check(FuzzMessagesShown <= 1);
+    Check(LanguageName == TextTable[TS_LANGUAGE_NAME]);
+    if (FuzzMessagesShown == 1)
+        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) Check(TextTable[slot] == DefaultTextTable[slot]);
+    else
+        Check(IsVersionOne(TextTable[TS_VERSION]));
+}
+
+}  // namespace
+
+// The first byte chooses: 0 a line file, 1 config.txt, 2 the language file, 3 both (two bytes of
+// config length first).
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const std::uint8_t* rest = data + 1;
+    const std::size_t restSize = size - 1;
+    switch (data[0] % 4) {
+    case 0:
+        ReadLines(rest, restSize);
+        break;
+    case 1:
+        Load(rest, restSize, nullptr, 0);
+        break;
+    case 2:
+        Load(nullptr, 0, rest, restSize);
+        break;
+    case 3: {
+        if (restSize < 2) return 0;
+        std::size_t configSize = (rest[0] | rest[1] << 8) % (restSize - 1);
+        Load(rest + 2, configSize, rest + 2 + configSize, restSize - 2 - configSize);
+        break;
+    }
+    }
+    return 0;
+}
