@@ -87,19 +87,6 @@ TEST_F(MainWindowTest, TurnAndNewGameButtonsDriveTheCoreAndRepaintOnce) {
     EXPECT_FALSE(IsToolbarButtonChecked(ID_BLACK_QUEEN));
 }
 
-TEST_F(MainWindowTest, OtherCommandsAndNotificationsChangeNothing) {
-    StartNewGame();
-    PumpMessages();
-    for (int command : {0, 32779, ID_BLACK_KING, ID_WHITE_PAWN, ID_HELP + 1, 0xFFFF}) {
-        EXPECT_EQ(0, SendMessageW(MainWindowHandle, WM_COMMAND, command, 0));
-        EXPECT_EQ(std::vector<std::int32_t>{TS_PRESS_WHITE}, AnnouncementList);
-        EXPECT_EQ(0, PumpMessages()) << command;
-    }
-    NMHDR click = {ToolbarWindow, IDC_TOOLBAR, static_cast<UINT>(NM_CLICK)};
-    EXPECT_EQ(0, SendMessageW(MainWindowHandle, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&click)));
-    EXPECT_TRUE(IsWindow(MainWindowHandle));
-}
-
 TEST(MainWindowSetUp, FailsWithoutInstanceOrStringsAndMakesNoToolbarThen) {
     const struct {
         bool instance;
@@ -179,14 +166,14 @@ void TypeWithAlt(wchar_t character) {
     if (HIBYTE(keys) & 1) held.push_back(VK_SHIFT);
     held.push_back(LOBYTE(keys));
     std::vector<INPUT> inputs;
-    for (WORD key : held) inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
-    for (size_t i = 0; i < held.size(); i++) inputs[i].ki.wVk = held[i];
-    for (auto key = held.rbegin(); key != held.rend(); ++key) {
-        INPUT release = {INPUT_KEYBOARD, {}};
-        release.ki.wVk = *key;
-        release.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(release);
-    }
+    auto add = [&](WORD key, DWORD flags) {
+        INPUT input = {INPUT_KEYBOARD, {}};
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (WORD key : held) add(key, 0);
+    for (auto key = held.rbegin(); key != held.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

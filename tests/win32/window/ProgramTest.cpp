@@ -114,7 +114,7 @@ TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     ASSERT_NE(nullptr, toolbar);
     EXPECT_EQ(22, SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
     EXPECT_EQ(1, SendMessageW(toolbar, TB_ISBUTTONCHECKED, ID_BLACK_TURN, 0)) << "the first game has started";
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES == GetFileAttributesW((folder + L"config.txt").c_str()), false);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"config.txt").c_str()));
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, ExitCode());
 }

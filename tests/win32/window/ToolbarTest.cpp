@@ -37,27 +37,21 @@ const int WhitePieces[] = {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP,
                            ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN};
 
 TEST_F(ToolbarTest, TwoRowsInTheOrderOfTheStrip) {
-    struct Expected {
-        int command, image;
-    };
-    const Expected buttons[] = {
-        {0, 0},          {ID_HELP, 15},         {0, 0},           {ID_BLACK_TURN, 12}, {0, 0},
-        {ID_BLACK_KING, 0}, {ID_BLACK_QUEEN, 1}, {ID_BLACK_BISHOP, 2}, {ID_BLACK_KNIGHT, 3}, {ID_BLACK_ROOK, 4},
-        {ID_BLACK_PAWN, 5}, {0, 0},           {ID_NEW_GAME, 14}, {0, 0},            {ID_WHITE_TURN, 13},
-        {0, 0},          {ID_WHITE_KING, 6}, {ID_WHITE_QUEEN, 7}, {ID_WHITE_BISHOP, 8}, {ID_WHITE_KNIGHT, 9},
-        {ID_WHITE_ROOK, 10}, {ID_WHITE_PAWN, 11}};
+    // Command and image of each entry; 0, 0 is a separator.
+    const std::pair<int, int> entries[] = {
+        {0, 0}, {ID_HELP, 15}, {0, 0}, {ID_BLACK_TURN, 12}, {0, 0}, {ID_BLACK_KING, 0}, {ID_BLACK_QUEEN, 1},
+        {ID_BLACK_BISHOP, 2}, {ID_BLACK_KNIGHT, 3}, {ID_BLACK_ROOK, 4}, {ID_BLACK_PAWN, 5}, {0, 0},
+        {ID_NEW_GAME, 14}, {0, 0}, {ID_WHITE_TURN, 13}, {0, 0}, {ID_WHITE_KING, 6}, {ID_WHITE_QUEEN, 7},
+        {ID_WHITE_BISHOP, 8}, {ID_WHITE_KNIGHT, 9}, {ID_WHITE_ROOK, 10}, {ID_WHITE_PAWN, 11}};
     ASSERT_EQ(22, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
     for (int i = 0; i < 22; i++) {
+        const auto [command, image] = entries[i];
+        const bool piece = command >= ID_BLACK_KING && command <= ID_WHITE_PAWN;
         TBBUTTON button = {};
         SendMessageW(ToolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ(buttons[i].command, button.idCommand) << "entry " << i;
-        EXPECT_EQ(buttons[i].image, button.iBitmap) << "entry " << i;
-        bool separator = buttons[i].command == 0;
-        EXPECT_EQ(separator ? TBSTYLE_SEP : buttons[i].command >= ID_BLACK_KING && buttons[i].command <= ID_WHITE_PAWN
-                                                ? TBSTYLE_CHECK
-                                                : TBSTYLE_BUTTON,
-                  button.fsStyle)
-            << "entry " << i;
+        EXPECT_EQ(command, button.idCommand) << "entry " << i;
+        EXPECT_EQ(image, button.iBitmap) << "entry " << i;
+        EXPECT_EQ(command == 0 ? TBSTYLE_SEP : piece ? TBSTYLE_CHECK : TBSTYLE_BUTTON, button.fsStyle) << "entry " << i;
         EXPECT_FALSE(button.fsState & TBSTATE_CHECKED) << "entry " << i;
     }
     EXPECT_EQ(2, SendMessageW(ToolbarWindow, TB_GETROWS, 0, 0));

@@ -14,8 +14,6 @@ void CloseTestMainWindow();
 
 // Handles every pending message the way the program's loop does; returns the main window's paints.
 int PumpMessages();
-// Pumps until the condition holds or the time is up; false on time-out.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // Sets the client area to exactly width x height and lets the window repaint.
 void ResizeClientArea(int width, int height);
