@@ -148,4 +148,17 @@ TEST_F(ToolbarTest, TooltipTextIsCutAt1024AndUnknownIdsGetAQuestionMark) {
         EXPECT_EQ(L"?", AskWindowForTooltip(unknown)) << unknown;
 }
 
+// A module without the strip: the toolbar comes up all the same, with its buttons and without pictures.
+TEST_F(ToolbarTest, AMissingImageStripLeavesTheButtonsWorking) {
+    DestroyWindow(ToolbarWindow);
+    InstanceHandle = GetModuleHandleW(L"kernel32.dll");
+    CreateToolbar(MainWindowHandle);
+    InstanceHandle = GetModuleHandleW(nullptr);
+    ASSERT_NE(nullptr, ToolbarWindow);
+    EXPECT_EQ(22, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
+    ASSERT_TRUE(ClickToolbarButton(ID_WHITE_QUEEN));
+    EXPECT_TRUE(IsToolbarButtonChecked(ID_WHITE_QUEEN));
+    EXPECT_GT(ToolbarHeight, 0);
+}
+
 }  // namespace
