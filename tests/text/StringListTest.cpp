@@ -76,7 +76,8 @@ TEST(StringList, ReadingRules) {
         {"odd byte after the lines", DefaultConfigBytes + "\x31", 3, true, {u"1", u"Languages", u"Russian.Lang.txt"}},
         {"odd byte is no line", Utf16Le(u"a\r\n") + "b", 2, false, {u"a", u"-"}},
         {"swapped mark is text", "\xFE\xFF" + Utf16Le(u"1\r\n"), 1, true, {u"\uFFFE1"}},
-        {"lines after the last one wanted are not read", Utf16Le(u"1\n\uFFFF\n") + std::string("\x00\xD8\x01", 3), 1, true, {u"1"}},
+        {"lines after the last one wanted are not read", Utf16Le(u"1\n\uFFFF\n") + std::string("\x00\xD8\x01", 3),
+         1, true, {u"1"}},
     };
     for (const Case& c : cases) {
         TemporaryFolder folder;

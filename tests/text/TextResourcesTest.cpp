@@ -23,7 +23,8 @@ const std::string DefaultConfigBytes = Bom + Utf16Le(u"1\r\nLanguages\r\nRussian
 const std::wstring Before = L"(before)";
 
 // A language file of count lines: the version, its name, its help file, then "<tag> n".
-std::u16string LanguageLines(const std::u16string& tag, int count = TEXT_SLOT_COUNT, const std::u16string& version = u"1") {
+std::u16string LanguageLines(const std::u16string& tag, int count = TEXT_SLOT_COUNT,
+                             const std::u16string& version = u"1") {
     std::u16string text;
     for (int line = 0; line < count; line++) {
         std::u16string value = line == 0 ? version
@@ -235,7 +236,8 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
         {"empty", "", false, false},
         {"one byte", "1", false, false},
         {"odd-sized: a byte after a good file", Bom + Utf16Le(goodLines) + "!", true, true},
-        {"odd-sized: the last unit cut in half", (Bom + Utf16Le(goodLines)).substr(0, 2 * goodLines.size() - 1), true, true},
+        {"odd-sized: the last unit cut in half", (Bom + Utf16Le(goodLines)).substr(0, 2 * goodLines.size() - 1),
+         true, true},
         {"10 MB on one line", Bom + Utf16Le(u"1") + std::string(10 * 1024 * 1024, 'z'), false, false},
         {"big-endian", bigEndian, false, false},
         {"UTF-8", utf8, false, false},

@@ -42,10 +42,6 @@ TEST(TextTable, DefaultsAreTheRussianTexts) {
     };
     for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
         EXPECT_EQ(expected[slot], Utf8(DefaultTextTable[slot])) << "slot " << slot;
-    // The letters that most often go wrong: Ч, ё and the spaces of the credits.
-    EXPECT_EQ(std::wstring(L"\u0427\u0451"), DefaultTextTable[TS_BLACK_MOVE].substr(4, 2));
-    EXPECT_EQ(L"Zarvik", DefaultTextTable[TS_HELP_CREDITS].substr(23, 6));
-    EXPECT_EQ(L"Zarvik", DefaultTextTable[TS_UI_CREDITS].substr(26, 6));
 }
 
 TEST(TextTable, ResetReplacesEverySlot) {
