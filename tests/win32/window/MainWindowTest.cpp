@@ -87,6 +87,26 @@ TEST_F(MainWindowTest, TurnAndNewGameButtonsDriveTheCoreAndRepaintOnce) {
     EXPECT_FALSE(IsToolbarButtonChecked(ID_BLACK_QUEEN));
 }
 
+int ToolbarPaints = 0;
+WNDPROC ToolbarProcedure = nullptr;
+
+LRESULT CALLBACK CountToolbarPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) ToolbarPaints++;
+    return CallWindowProcW(ToolbarProcedure, window, message, wParam, lParam);
+}
+
+// Painting over the toolbar would make it redraw all its buttons after every draw: a grey flash.
+TEST_F(MainWindowTest, ARepaintOfTheDisplayLeavesTheToolbarAlone) {
+    PumpMessages();
+    ToolbarPaints = 0;
+    ToolbarProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountToolbarPaints)));
+    RequestRepaint();
+    EXPECT_EQ(1, PumpMessages());
+    EXPECT_EQ(0, ToolbarPaints);
+    SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolbarProcedure));
+}
+
 TEST(MainWindowSetUp, FailsWithoutInstanceOrStringsAndMakesNoToolbarThen) {
     const struct {
         bool instance;
