@@ -65,6 +65,17 @@ static INT_PTR OnDialogCommand(HWND dialog, int command) {
     return FALSE;
 }
 
+static BOOL CALLBACK ReleasePictureOf(HWND control, LPARAM) {
+    if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) return TRUE;
+    HANDLE picture = reinterpret_cast<HANDLE>(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    if (picture != nullptr) DeleteObject(picture);
+    return TRUE;
+}
+
+// The picture control loads bitmap 134 from the template and not every static control deletes it again,
+// so each opening would leak one bitmap; taking it back first keeps it from being deleted twice.
+static void ReleaseDialogPicture(HWND dialog) { EnumChildWindows(dialog, ReleasePictureOf, 0); }
+
 INT_PTR CALLBACK SystemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
@@ -72,6 +83,9 @@ INT_PTR CALLBACK SystemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return TRUE;  // the focus goes to Game Rules Help, the default button, so Enter opens the help
     case WM_COMMAND:
         return OnDialogCommand(dialog, LOWORD(wParam));  // the notification code makes no difference
+    case WM_DESTROY:
+        ReleaseDialogPicture(dialog);
+        return FALSE;
     }
     return FALSE;
 }

@@ -50,8 +50,7 @@ void PlayARound() {
     Command(ID_WHITE_TURN);
     DisplayFont = {};
     AnswerDialogs([] { ShowMessage(L"message"); }, nullptr, IDOK);
-    // Not the system dialog: Wine's static control never deletes the SS_BITMAP picture it loads, one
-    // bitmap per opening whatever the dialog does.
+    AnswerDialogs([] { Command(ID_HELP); }, nullptr, IDOK);  // the system dialog with its picture
 }
 
 TEST(GdiLeak, PlayingPaintingAndOpeningDialogsLeaksNothing) {
