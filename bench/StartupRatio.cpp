@@ -8,7 +8,7 @@
 
 #include "bench/Bench.h"
 
-static const int LAUNCHES = 12;
+static const int LAUNCHES = 20;
 static const double GIVE_UP_MS = 20000;
 static const COLORREF DISPLAY_GREY = RGB(176, 176, 176);
 static const COLORREF BASELINE_GREEN = RGB(0, 128, 0);
