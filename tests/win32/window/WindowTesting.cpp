@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <set>
 
 #include "core/AnnouncementList.h"
@@ -34,6 +35,9 @@ bool OpenTestMainWindow() {
     InstanceHandle = GetModuleHandleW(nullptr);
     bool ok = CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP,
                                IDC_ARROW, SW_SHOWNORMAL, 575, 400);
+    if (!ok)  // seen once under Xvfb and not reproduced since: say which step failed
+        std::fprintf(stderr, "CreateMainWindow failed: title \"%ls\", class \"%ls\", window %p, error %lu\n",
+                     MainWindow.title, MainWindow.className, static_cast<void*>(MainWindowHandle), GetLastError());
     PumpMessages();
     return ok;
 }
