@@ -2,6 +2,7 @@
 #include "ui/FontChoice.h"
 
 #include "ui/Display.h"
+#include "ui/OnDemandLibraries.h"
 
 CHOOSEFONTW FontRequest;
 wchar_t FontStyleName[FONT_STYLE_NAME_LENGTH];
@@ -18,7 +19,7 @@ BOOL ChooseDisplayFont(HINSTANCE instance, HWND owner, LOGFONTW& font, CHOOSEFON
     request.hInstance = instance;
     request.lpszStyle = FontStyleName;
     request.nFontType = SCREEN_FONTTYPE;
-    BOOL chosen = ChooseFontW(&request);
+    BOOL chosen = CallChooseFont(&request);
     if (chosen) {
         font = candidate;
         TextColour = request.rgbColors;

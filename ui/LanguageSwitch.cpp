@@ -6,6 +6,7 @@
 #include "core/UiServices.h"
 #include "text/Config.h"
 #include "text/TextResources.h"
+#include "ui/OnDemandLibraries.h"
 #include "ui/SystemDialog.h"
 
 // Only the file's name is kept: the loader always looks in the language folder.
@@ -56,7 +57,7 @@ bool OpenAndProbeFile(HWND owner, void* readBuffer, DWORD byteCount, const wchar
     request.lpstrInitialDir = startFolder;
     request.lpstrTitle = title;
     request.Flags = OFN_READONLY | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameW(&request) || fileName[0] == L'\0') return false;
+    if (!CallGetOpenFileName(&request) || fileName[0] == L'\0') return false;
 
     HANDLE file = CreateFileW(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);

@@ -1,8 +1,6 @@
 // The system dialog: its texts, the help and web commands, and the dispatch of its buttons.
 #include "ui/SystemDialog.h"
 
-#include <shellapi.h>
-
 #include "core/Product.h"
 #include "core/UiServices.h"
 #include "resources/resource.h"
@@ -13,6 +11,7 @@
 #include "ui/FontChoice.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/MainWindow.h"
+#include "ui/OnDemandLibraries.h"
 
 const char WebPageAddress[] = "https://zarvik.example.org";
 
@@ -31,7 +30,7 @@ void SetDialogTexts(HWND dialog) {
 // An empty name is refused here: the shell would open the current folder in its place.
 bool OpenDocument(const std::wstring& pathOrAddress) {
     if (pathOrAddress.empty()) return false;
-    HINSTANCE result = ShellExecuteW(nullptr, L"open", pathOrAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = CallShellExecute(nullptr, L"open", pathOrAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -1,7 +1,7 @@
-// Stands in for ShellExecuteW by rewriting this program's own import address table.
+// Stands in for ShellExecuteW, so help and web commands open nothing.
 #include "tests/win32/dialog/ShellSpy.h"
 
-#include <shellapi.h>
+#include "ui/OnDemandLibraries.h"
 
 std::vector<ShellCall> ShellCalls;
 INT_PTR ShellAnswer = 42;
@@ -13,26 +13,5 @@ static HINSTANCE WINAPI RecordShellExecute(HWND owner, const wchar_t* verb, cons
     return reinterpret_cast<HINSTANCE>(ShellAnswer);
 }
 
-// Every import slot that holds the real function's address gets the stand-in's.
-bool InstallShellSpy() {
-    HMODULE shell = LoadLibraryW(L"shell32.dll");
-    const auto real = reinterpret_cast<ULONG_PTR>(GetProcAddress(shell, "ShellExecuteW"));
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    bool found = false;
-    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name != 0;
-         entry++) {
-        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk); slot->u1.Function != 0;
-             slot++) {
-            if (slot->u1.Function != real) continue;
-            DWORD protection;
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
-            slot->u1.Function = reinterpret_cast<ULONG_PTR>(&RecordShellExecute);
-            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
-            found = true;
-        }
-    }
-    return found;
-}
+// The program reaches the shell through ShellExecuteEntry, so pointing it here is enough.
+void InstallShellSpy() { ShellExecuteEntry = &RecordShellExecute; }

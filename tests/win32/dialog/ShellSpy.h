@@ -18,5 +18,5 @@ struct ShellCall {
 extern std::vector<ShellCall> ShellCalls;
 extern INT_PTR ShellAnswer;  // what the stand-in returns; the shell's codes above 32 mean success
 
-// Points this program's import of ShellExecuteW at the stand-in; false if the import was not found.
-bool InstallShellSpy();
+// Points the program's way to ShellExecuteW at the stand-in.
+void InstallShellSpy();
