@@ -89,26 +89,22 @@ bool IsButtonChecked(int command) {
 }
 
 // Like the real toolbar, the setters accept any existing button, push buttons included.
-bool CheckButton(int command, bool checked) {
-    LogCall(ButtonOperation::Check, command, checked);
+static bool SetButtonFlag(ButtonOperation operation, int command, bool value, bool Button::*flag) {
+    LogCall(operation, command, value);
     Button* button = FindButton(command);
     if (button == nullptr) return false;
-    button->checked = checked;
+    button->*flag = value;
     return true;
+}
+
+bool CheckButton(int command, bool checked) {
+    return SetButtonFlag(ButtonOperation::Check, command, checked, &Button::checked);
 }
 
 bool EnableButton(int command, bool enabled) {
-    LogCall(ButtonOperation::Enable, command, enabled);
-    Button* button = FindButton(command);
-    if (button == nullptr) return false;
-    button->enabled = enabled;
-    return true;
+    return SetButtonFlag(ButtonOperation::Enable, command, enabled, &Button::enabled);
 }
 
 bool HideButton(int command, bool hidden) {
-    LogCall(ButtonOperation::Hide, command, hidden);
-    Button* button = FindButton(command);
-    if (button == nullptr) return false;
-    button->hidden = hidden;
-    return true;
+    return SetButtonFlag(ButtonOperation::Hide, command, hidden, &Button::hidden);
 }
