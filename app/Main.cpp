@@ -2,14 +2,11 @@
 #include <windows.h>
 
 #include "app/StartUp.h"
-#include "resources/resource.h"
 #include "ui/MainWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     InstanceHandle = instance;
-    if (!CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP, IDC_ARROW,
-                          showMode, 575, 400))
-        return 0;  // nothing to show a message in
+    if (!CreateMainWindow(showMode)) return 0;  // nothing to show a message in
     StartUp();
     return RunMessageLoop();
 }

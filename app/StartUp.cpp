@@ -8,7 +8,6 @@
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "core/Product.h"
-#include "core/UiServices.h"
 #include "text/Ansi.h"
 #include "text/TextResources.h"
 #include "ui/MainWindow.h"
@@ -19,10 +18,9 @@ void StartUp() {
     // std::to_wstring, not a wide string stream: the streams would add most of a megabyte to the program.
     WindowTitle = WidenAnsi(ProductTitle) + WidenAnsi(" version ") + std::to_wstring(ProductVersion);
     SetTitle(WindowTitle);
-    if (!LoadTextResources()) {
-        ShowMessage(LoadErrorMessage);
-        std::exit(0);  // the runtime's normal exit, so static objects are destroyed
-    }
+    const bool loaded = LoadTextResources();
+    if (!LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);  // a bad language file: the defaults are in
+    if (!loaded) std::exit(0);  // the runtime's normal exit, so static objects are destroyed
     Generator.Reseed(MillisecondClock());
     StartNewGame();
     RequestRepaint();

@@ -7,7 +7,6 @@
 
 #include "app/StartUp.h"
 #include "bench/Bench.h"
-#include "resources/resource.h"
 #include "tests/win32/window/GdiCount.h"
 #include "ui/MainWindow.h"
 
@@ -51,8 +50,7 @@ static int CountThreadWindows() {
 
 void MeasureSpaceToPaint() {
     InstanceHandle = GetModuleHandleW(nullptr);
-    if (!CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP, IDC_ARROW,
-                          SW_SHOWNORMAL, 575, 400)) {
+    if (!CreateMainWindow(SW_SHOWNORMAL)) {
         std::fprintf(stderr, "the main window could not be created\n");
         std::exit(1);
     }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs a Windows test program under Wine, in the build's own prefix unless one is given.
-here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${WINEPREFIX:-$here/build/win64/wineprefix}"
-export WINEDEBUG="${WINEDEBUG:--all}"
+# Runs a Windows test program under Wine with the whole environment the tests need, so ctest passes from
+# any shell that has a display.
+. "$(dirname "$0")/../scripts/wine-env.sh"
+prepare_wine_prefix
+start_wine_server 30
 exec wine "$@"

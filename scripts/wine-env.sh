@@ -1,4 +1,5 @@
-# Sourced: the Wine prefix and locale every Windows run of this project uses.
+# Sourced: the Wine prefix, locale and debug channels of every Windows run of this project, by the test
+# runner, the emulator ctest uses and the run and bench scripts alike.
 # Russian locale: ANSI code page 1251, the one the built-in texts were written in.
 repo=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$repo/build/win64/wineprefix}"
@@ -18,9 +19,12 @@ prepare_wine_prefix() {
     } </dev/null >/dev/null 2>&1
 }
 
-# One persistent server for the whole run; its helper processes must not hold our pipes open.
+# A persistent server, so the helper processes the first Wine program starts hold none of our pipes
+# (a test under ctest would otherwise wait for their end until its timeout). With an argument it stays
+# that many seconds after its last client; without, until stop_wine_server. Nothing happens when a
+# server is already running.
 start_wine_server() {
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver "-p$1" </dev/null >/dev/null 2>&1 || return 0
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

@@ -5,7 +5,9 @@
 #include "text/FileAccess.h"
 #include "text/StringList.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 const std::wstring ConfigFileName = L"config.txt";
 const std::wstring DefaultConfig[CONFIG_LINE_COUNT] = {L"1", L"Languages", L"Russian.Lang.txt"};
@@ -45,6 +47,19 @@ bool SaveConfig(const std::wstring& path) {
     ConfigLines[1] = LanguageFolder;
     ConfigLines[2] = LanguageFileName;
     return WriteStringList(ConfigLines, CONFIG_LINE_COUNT, path);
+}
+
+// The choice counts only once it is on disk: a configuration that can't be written leaves the file name
+// and the lines as they were, so what is loaded never differs from what the next start will load.
+bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path) {
+    const std::wstring previousName = LanguageFileName;
+    std::wstring previousLines[CONFIG_LINE_COUNT];
+    std::copy(std::begin(ConfigLines), std::end(ConfigLines), previousLines);
+    LanguageFileName = fileName;
+    if (SaveConfig(path)) return true;
+    LanguageFileName = previousName;
+    std::copy(std::begin(previousLines), std::end(previousLines), ConfigLines);
+    return false;
 }
 
 // No normalisation: a relative path that happens to be absolute is still put after the folder.

@@ -14,6 +14,7 @@ extern std::wstring LanguageFileName;
 bool IsVersionOne(const std::wstring& line);
 bool LoadConfig(const std::wstring& path);
 bool SaveConfig(const std::wstring& path);
+bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path);
 
 std::wstring ModulePath(const std::wstring& relative);
 std::wstring FileNamePart(const std::wstring& path);

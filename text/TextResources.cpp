@@ -1,7 +1,6 @@
 // The load of config.txt and the language file, with the fallbacks the players see.
 #include "text/TextResources.h"
 
-#include "core/UiServices.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
 #include "text/StringList.h"
@@ -20,9 +19,10 @@ bool LoadLanguage(const std::wstring& path) {
     return ReadStringList(TextTable, TEXT_SLOT_COUNT, path) && IsVersionOne(TextTable[TS_VERSION]);
 }
 
-// A bad language file is the players' to see at once; a configuration that can't be read even
-// after being rewritten is left in LoadErrorMessage for the caller, which decides whether to say it.
+// Nothing is shown here: a bad language file (the result stays true) or a configuration that can't
+// be read even after being rewritten (false) leaves its message in LoadErrorMessage for the caller.
 bool LoadTextResources() {
+    LoadErrorMessage.clear();
     const std::wstring configPath = ModulePath(ConfigFileName);
     if (!LoadConfig(configPath)) {
         LanguageFolder = DefaultConfig[1];
@@ -38,7 +38,6 @@ bool LoadTextResources() {
     if (!LoadLanguage(languagePath)) {
         ResetTextTableToDefaults();
         LoadErrorMessage = L"Error Load Language File:\n\n" + languagePath;
-        ShowMessage(LoadErrorMessage);
     }
     LanguageName = TextTable[TS_LANGUAGE_NAME];
     HelpFilePath = InLanguageFolder(TextTable[TS_HELP_FILE]);

@@ -5,7 +5,7 @@
 
 extern std::wstring LanguageName;
 extern std::wstring HelpFilePath;
-extern std::wstring LoadErrorMessage;
+extern std::wstring LoadErrorMessage;  // empty after a load that went wholly well
 
 bool LoadLanguage(const std::wstring& path);
 bool LoadTextResources();

@@ -8,8 +8,8 @@
 #include "core/AnnouncementList.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
-#include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
+#include "ui/UiServices.h"
 
 BackBufferData BackBuffer = {};
 POINT TextOrigin = {0, 0};

@@ -3,33 +3,24 @@
 
 #include <commdlg.h>
 
-#include "core/UiServices.h"
 #include "text/Config.h"
 #include "text/TextResources.h"
 #include "ui/OnDemandLibraries.h"
-#include "ui/SystemDialog.h"
+#include "ui/UiServices.h"
 
 // Only the file's name is kept: the loader always looks in the language folder.
-void SwitchLanguage(HWND dialog) {
+bool SwitchLanguage(HWND dialog) {
     std::wstring name;
-    if (!ChooseLanguageFile(dialog, ModulePath(LanguageFolder), name)) return;
-
-    const std::wstring previousName = LanguageFileName;
-    std::wstring previousLines[CONFIG_LINE_COUNT];
-    for (int i = 0; i < CONFIG_LINE_COUNT; i++) previousLines[i] = ConfigLines[i];
-
-    LanguageFileName = name;
+    if (!ChooseLanguageFile(dialog, ModulePath(LanguageFolder), name)) return false;
     const std::wstring configPath = ModulePath(ConfigFileName);
-    if (!SaveConfig(configPath)) {
-        // Loading now would show a language the next start does not know about.
-        LanguageFileName = previousName;
-        for (int i = 0; i < CONFIG_LINE_COUNT; i++) ConfigLines[i] = previousLines[i];
+    if (!SaveLanguageChoice(name, configPath)) {
         ShowMessage(L"Error Save Config File:\n\n" + configPath);
-        return;
+        return false;
     }
-    LoadTextResources();  // a bad language file has shown its message and left the built-in texts
-    SetDialogTexts(dialog);
+    // A bad language file leaves the built-in texts, and the players hear of it now.
+    if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
     RequestRepaint();
+    return true;
 }
 
 bool ChooseLanguageFile(HWND owner, const std::wstring& startFolder, std::wstring& name) {

@@ -7,7 +7,8 @@
 
 constexpr int LANGUAGE_PATH_LENGTH = 256;
 
-void SwitchLanguage(HWND dialog);
+// True when the choice was saved and the texts reloaded, so the dialog shows them anew.
+bool SwitchLanguage(HWND dialog);
 bool ChooseLanguageFile(HWND owner, const std::wstring& startFolder, std::wstring& name);
 bool OpenAndProbeFile(HWND owner, void* readBuffer, DWORD byteCount, const wchar_t* title, wchar_t* fileName,
                       const wchar_t* filterList, const wchar_t* startFolder);

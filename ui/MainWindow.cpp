@@ -1,24 +1,18 @@
-// The main window: class "IGAME", its procedure and commands, and the services it offers the rest.
+// The main window: class "IGAME", its creation, its procedure and its commands.
 #include "ui/MainWindow.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
-
-#include <iterator>
 
 #include "core/PieceDraw.h"
-#include "core/UiServices.h"
 #include "resources/resource.h"
 #include "ui/Display.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
+#include "ui/ToolbarButtons.h"
 
-HINSTANCE InstanceHandle = nullptr;
-HWND MainWindowHandle = nullptr;
-MainWindowData MainWindow = {};
-
-static bool LoadWindowString(int id, wchar_t* buffer) {
-    return LoadStringW(InstanceHandle, id, buffer, static_cast<int>(std::size(MainWindow.title))) > 0;
+template <std::size_t Size>
+static bool LoadWindowString(int id, wchar_t (&buffer)[Size]) {
+    return LoadStringW(InstanceHandle, id, buffer, static_cast<int>(Size)) > 0;
 }
 
 static bool RegisterMainWindowClass(int menuName, int iconName, const wchar_t* cursor) {
@@ -62,6 +56,11 @@ bool CreateMainWindow(int titleId, int classNameId, int menuName, int accelerato
     InitCommonControls();
     CreateToolbar(MainWindowHandle);
     return ok;
+}
+
+bool CreateMainWindow(int showMode) {
+    return CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP, IDC_ARROW,
+                            showMode, 575, 400);
 }
 
 static void OpenSystemDialog() {
@@ -130,18 +129,3 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
-
-// The posted WM_PAINT comes before the platform's own, and its paint validates the window: one request,
-// one paint.
-void RequestRepaint() {
-    InvalidateRect(MainWindowHandle, nullptr, FALSE);
-    PostMessageW(MainWindowHandle, WM_PAINT, 0, 0);
-}
-
-void SetTitle(const std::wstring& text) { SetWindowTextW(MainWindowHandle, text.c_str()); }
-
-int ShowMessage(const std::wstring& text) {
-    return MessageBoxW(MainWindowHandle, text.c_str(), MainWindow.title, MB_OK);
-}
-
-std::uint32_t MillisecondClock() { return timeGetTime(); }

@@ -2,7 +2,6 @@
 #include "ui/SystemDialog.h"
 
 #include "core/Product.h"
-#include "core/UiServices.h"
 #include "resources/resource.h"
 #include "text/Ansi.h"
 #include "text/TextResources.h"
@@ -10,8 +9,8 @@
 #include "ui/Display.h"
 #include "ui/FontChoice.h"
 #include "ui/LanguageSwitch.h"
-#include "ui/MainWindow.h"
 #include "ui/OnDemandLibraries.h"
+#include "ui/UiServices.h"
 
 const char WebPageAddress[] = "https://zarvik.example.org";
 
@@ -19,7 +18,7 @@ void SetControlText(HWND dialog, int control, const std::wstring& text) {
     SetWindowTextW(GetDlgItem(dialog, control), text.c_str());
 }
 
-// Also called after a language switch, so the dialog follows the texts now in force.
+// Again after a language switch, so the dialog follows the texts now in force.
 void SetDialogTexts(HWND dialog) {
     SetControlText(dialog, IDC_TITLE, WidenAnsi(ProductTitle));
     SetControlText(dialog, IDC_LANGUAGE, LanguageName);
@@ -58,7 +57,7 @@ static INT_PTR OnDialogCommand(HWND dialog, int command) {
         OpenDocument(HelpFilePath);  // a missing help file is the viewer's to report
         return TRUE;
     case IDC_LANGUAGE:
-        SwitchLanguage(dialog);
+        if (SwitchLanguage(dialog)) SetDialogTexts(dialog);
         return TRUE;
     }
     return FALSE;

@@ -1,44 +1,16 @@
-// The two-row toolbar: its button table, its creation and the texts of its tooltips.
+// The two-row toolbar: its creation and the texts of its tooltips.
 #include "ui/Toolbar.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "core/ButtonState.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
-#include "ui/MainWindow.h"
+#include "ui/ToolbarButtons.h"
+#include "ui/UiServices.h"
 
-int ToolbarHeight = 0;  // ToolbarWindow itself belongs to the button-state operations
-
-// Entry 10 ends the first row, so Help, Black Turn and the black pieces sit above New Game, White Turn
-// and the white pieces. Separators with image 0 get the toolbar's default width.
-const TBBUTTON ToolbarButtons[TOOLBAR_BUTTON_COUNT] = {
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {15, ID_HELP, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {12, ID_BLACK_TURN, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {0, ID_BLACK_KING, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {1, ID_BLACK_QUEEN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {2, ID_BLACK_BISHOP, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {3, ID_BLACK_KNIGHT, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {4, ID_BLACK_ROOK, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {5, ID_BLACK_PAWN, TBSTATE_ENABLED | TBSTATE_WRAP, TBSTYLE_CHECK, {}, 0, 0},
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {14, ID_NEW_GAME, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {13, ID_WHITE_TURN, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, TBSTATE_ENABLED, TBSTYLE_SEP, {}, 0, 0},
-    {6, ID_WHITE_KING, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {7, ID_WHITE_QUEEN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {8, ID_WHITE_BISHOP, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {9, ID_WHITE_KNIGHT, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {10, ID_WHITE_ROOK, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-    {11, ID_WHITE_PAWN, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0},
-};
-static_assert(std::size(ToolbarButtons) == 22);
+int ToolbarHeight = 0;
 
 // Shared by every request: the tooltip copies the text before the next one can arrive.
 static wchar_t TooltipBuffer[TOOLTIP_MAX_LENGTH + 1];

@@ -1,4 +1,4 @@
-// The two-row toolbar: its button table, creation and the tooltip texts.
+// The two-row toolbar: its creation and the tooltip texts.
 #pragma once
 
 #include <windows.h>
@@ -6,12 +6,10 @@
 
 #include <string>
 
-#include "core/ButtonStateWin32.h"  // ToolbarWindow
+#include "ui/ToolbarButtons.h"
 
-constexpr int TOOLBAR_BUTTON_COUNT = 22;
 constexpr int TOOLTIP_MAX_LENGTH = 1024;
 
-extern const TBBUTTON ToolbarButtons[TOOLBAR_BUTTON_COUNT];
 extern int ToolbarHeight;  // outer height in pixels, measured once after creation
 
 void CreateToolbar(HWND parent);

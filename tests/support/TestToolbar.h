@@ -1,9 +1,20 @@
-// A toolbar for tests of the button-state operations: a table natively, a real toolbar under Wine.
+// A toolbar for tests of the button-state operations: in memory natively, a real toolbar under Wine.
 #pragma once
 
 #include <vector>
 
-#include "core/ButtonCall.h"
+enum class ButtonOperation { IsChecked, Check, Enable, Hide };
+
+// One button-state operation as the toolbar received it, for tests that pin the order of calls.
+struct ButtonCall {
+    ButtonOperation operation;
+    int command;
+    long flag;  // the flag exactly as it reached the toolbar; 0 for a query
+
+    bool operator==(const ButtonCall& other) const {
+        return operation == other.operation && command == other.command && flag == other.flag;
+    }
+};
 
 // Replaces any earlier test toolbar with a fresh one whose 16 buttons are enabled, shown and up.
 bool MakeTestToolbar();

@@ -1,4 +1,4 @@
-// The test toolbar as a real toolbar in a window of its own, laid out like the main window's.
+// The test toolbar: the program's own toolbar table in a window of its own.
 #include "tests/support/TestToolbar.h"
 
 #include <windows.h>
@@ -7,38 +7,10 @@
 
 #include <iterator>
 
-#include "core/ButtonStateWin32.h"
 #include "resources/resource.h"
+#include "ui/ToolbarButtons.h"
 
 namespace {
-
-constexpr BYTE Enabled = TBSTATE_ENABLED;
-
-const TBBUTTON ToolbarButtons[] = {
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {15, ID_HELP, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {12, ID_BLACK_TURN, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {0, ID_BLACK_KING, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {1, ID_BLACK_QUEEN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {2, ID_BLACK_BISHOP, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {3, ID_BLACK_KNIGHT, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {4, ID_BLACK_ROOK, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {5, ID_BLACK_PAWN, Enabled | TBSTATE_WRAP, TBSTYLE_CHECK, {}, 0, 0},
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {14, ID_NEW_GAME, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {13, ID_WHITE_TURN, Enabled, TBSTYLE_BUTTON, {}, 0, 0},
-    {0, 0, Enabled, TBSTYLE_SEP, {}, 0, 0},
-    {6, ID_WHITE_KING, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {7, ID_WHITE_QUEEN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {8, ID_WHITE_BISHOP, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {9, ID_WHITE_KNIGHT, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {10, ID_WHITE_ROOK, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-    {11, ID_WHITE_PAWN, Enabled, TBSTYLE_CHECK, {}, 0, 0},
-};
-static_assert(std::size(ToolbarButtons) == 22);
 
 const wchar_t HostClassName[] = L"ZarvikTestToolbarHost";
 
@@ -110,7 +82,7 @@ bool MakeTestToolbar() {
     ImageStrip = MakeImageStrip();
     HWND toolbar = CreateToolbarEx(HostWindow, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR,
                                    16, nullptr, reinterpret_cast<UINT_PTR>(ImageStrip), ToolbarButtons,
-                                   static_cast<int>(std::size(ToolbarButtons)), 0, 0, 40, 40, sizeof(TBBUTTON));
+                                   TOOLBAR_BUTTON_COUNT, 0, 0, 40, 40, sizeof(TBBUTTON));
     if (toolbar == nullptr) {
         DestroyTestToolbar();
         return false;

@@ -1,7 +1,6 @@
 // The whole load beside the test program: config.txt, the language file, fallbacks and messages.
 #include "text/TextResources.h"
 
-#include "tests/support/RecordedUiServices.h"
 #include "tests/text/TestFiles.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
@@ -46,9 +45,7 @@ class Loader : public testing::Test {
 protected:
     void SetUp() override {
         Clean();
-        ResetRecordedUiServices();
-        LanguageFolder = LanguageFileName = LanguageName = HelpFilePath = Before;
-        LoadErrorMessage.clear();
+        LanguageFolder = LanguageFileName = LanguageName = HelpFilePath = LoadErrorMessage = Before;
         for (std::wstring& slot : TextTable) slot = Before;
     }
     void TearDown() override { Clean(); }
@@ -68,8 +65,6 @@ protected:
 
     static void ExpectDefaultsAfterLanguageError(const std::wstring& languagePath, const std::wstring& folder) {
         const std::wstring message = L"Error Load Language File:\n\n" + languagePath;
-        ASSERT_EQ(1u, ShownMessages.size());
-        EXPECT_EQ(message, ShownMessages[0]);
         EXPECT_EQ(message, LoadErrorMessage);
         for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
         EXPECT_EQ(L"Language - Russian", LanguageName);
@@ -90,7 +85,7 @@ TEST_F(Loader, FirstStartWritesTheConfigurationAndUsesItsLanguage) {
 
     ASSERT_TRUE(loaded);
     EXPECT_EQ(DefaultConfigBytes, ReadBytes(Dir() / "config.txt"));
-    EXPECT_TRUE(ShownMessages.empty());
+    EXPECT_EQ(L"", LoadErrorMessage);
     for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(LineOf(lines, slot), TextTable[slot]) << slot;
     EXPECT_EQ(L"Language - Test", LanguageName);
     EXPECT_EQ(InDir(L"Languages" + Sep() + L"Test Help.txt"), HelpFilePath);
@@ -123,7 +118,7 @@ TEST_F(Loader, ConfigurationIsRepairedOnlyWhenUnusable) {
 
         EXPECT_TRUE(LoadTextResources()) << c.name;
         EXPECT_EQ(c.rewritten ? DefaultConfigBytes : configBytes, ReadBytes(Dir() / "config.txt")) << c.name;
-        EXPECT_TRUE(ShownMessages.empty()) << c.name;
+        EXPECT_EQ(L"", LoadErrorMessage) << c.name;
         EXPECT_EQ(c.languageName, LanguageName) << c.name;
     }
 }
@@ -170,7 +165,7 @@ TEST_F(Loader, LongerLanguageFileIsAcceptedAndAnEmptyLineStaysEmpty) {
     lines.replace(lines.find(u"Test H\r\n"), 6, u"");  // slot 7, the King's name, now empty
     WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(lines));
     ASSERT_TRUE(LoadTextResources());
-    EXPECT_TRUE(ShownMessages.empty());
+    EXPECT_EQ(L"", LoadErrorMessage);
     EXPECT_EQ(L"", TextTable[TS_KING]);
     EXPECT_EQ(LineOf(lines, 30), TextTable[TS_HELP_CREDITS]);
 }
@@ -199,7 +194,6 @@ TEST_F(Loader, UnreadableConfigurationIsReportedToTheCaller) {
     fs::create_directory(Dir() / "config.txt");
     EXPECT_FALSE(LoadTextResources());
     EXPECT_EQ(L"Error Load Config File:\n\n" + InDir(L"config.txt") + L"\n\nAbort!", LoadErrorMessage);
-    EXPECT_TRUE(ShownMessages.empty());
     EXPECT_EQ(Before, TextTable[TS_KING]);
     EXPECT_EQ(Before, LanguageName);
     EXPECT_EQ(Before, HelpFilePath);
@@ -254,7 +248,7 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
         EXPECT_EQ(c.readsAsLanguage, read);
         EXPECT_TRUE(LoadTextResources());
         if (c.readsAsLanguage) {
-            EXPECT_TRUE(ShownMessages.empty());
+            EXPECT_EQ(L"", LoadErrorMessage);
             EXPECT_EQ(L"Language - Good", LanguageName);
         } else {
             ExpectDefaultsAfterLanguageError(languagePath, L"Languages");
@@ -270,7 +264,7 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
                                              L"Language - Good");
         } else {
             EXPECT_EQ(DefaultConfigBytes, ReadBytes(Dir() / "config.txt"));
-            EXPECT_TRUE(ShownMessages.empty());
+            EXPECT_EQ(L"", LoadErrorMessage);
             EXPECT_EQ(L"Language - Good", LanguageName);
         }
     }

@@ -104,8 +104,7 @@ void DialogFixture::SetUp() {
     ASSERT_TRUE(WriteStringList(config, CONFIG_LINE_COUNT, ModulePath(L"config.txt")));
 
     InstanceHandle = GetModuleHandleW(nullptr);
-    ASSERT_TRUE(CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP,
-                                 IDC_ARROW, SW_SHOWNORMAL, 575, 400));
+    ASSERT_TRUE(CreateMainWindow(SW_SHOWNORMAL));
     StartUp();
     ProgramWindowProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(MainWindowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingWindowProc)));

@@ -5,9 +5,7 @@
 #include <utility>
 
 #include "core/AnnouncementList.h"
-#include "core/ButtonStateWin32.h"
 #include "core/PieceDraw.h"
-#include "core/UiServices.h"
 #include "resources/resource.h"
 #include "tests/win32/window/GdiCount.h"
 #include "tests/win32/window/WindowTesting.h"
@@ -15,6 +13,7 @@
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
+#include "ui/ToolbarButtons.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/PieceDraw.h"
-#include "core/UiServices.h"
 #include "resources/resource.h"
 #include "tests/win32/window/GdiCount.h"
 #include "tests/win32/window/WindowTesting.h"

@@ -3,18 +3,19 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include <vector>
 
 #include "app/StartUp.h"
 #include "core/AnnouncementList.h"
-#include "core/ButtonStateWin32.h"
+#include "core/Lcg32.h"
 #include "core/PieceDraw.h"
-#include "core/UiServices.h"
 #include "resources/resource.h"
 #include "tests/win32/window/WindowTesting.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
+#include "ui/ToolbarButtons.h"
 
 namespace {
 
@@ -134,6 +135,21 @@ TEST_F(MainWindowTest, ComesUpAt575By400WithoutMenuAndWithTheTitleFromTheResourc
     EXPECT_STREQ(L"IGAME", MainWindow.className);
     EXPECT_TRUE(IsWindowVisible(MainWindowHandle));
     EXPECT_NE(nullptr, MainWindow.accelerators);
+}
+
+// The first game must not repeat the last: the state is the reseed of a clock value read during start-up.
+TEST_F(MainWindowTest, StartUpSeedsTheGeneratorFromTheClock) {
+    WriteTestLanguageFiles();
+    const DWORD before = timeGetTime();
+    StartUp();
+    const DWORD after = timeGetTime();
+    bool seeded = false;
+    for (DWORD clock = before; clock - before <= after - before && !seeded; clock++) {
+        Lcg32 fromClock;
+        fromClock.Reseed(clock);
+        seeded = fromClock.state == Generator.state;
+    }
+    EXPECT_TRUE(seeded) << Generator.state << " after a start between " << before << " and " << after;
 }
 
 TEST_F(MainWindowTest, StartUpTitlesLoadsTheTextsAndStartsAGame) {

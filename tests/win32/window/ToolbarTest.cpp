@@ -5,13 +5,13 @@
 #include <commctrl.h>
 
 #include "core/AnnouncementList.h"
-#include "core/ButtonStateWin32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "tests/win32/window/WindowTesting.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
+#include "ui/ToolbarButtons.h"
 
 namespace {
 

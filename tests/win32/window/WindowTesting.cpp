@@ -8,7 +8,6 @@
 #include <set>
 
 #include "core/AnnouncementList.h"
-#include "core/ButtonStateWin32.h"
 #include "resources/resource.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
@@ -17,6 +16,7 @@
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
+#include "ui/ToolbarButtons.h"
 
 static void ResetProgramState() {
     MainWindowHandle = nullptr;
@@ -33,8 +33,7 @@ static void ResetProgramState() {
 bool OpenTestMainWindow() {
     ResetProgramState();
     InstanceHandle = GetModuleHandleW(nullptr);
-    bool ok = CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP,
-                               IDC_ARROW, SW_SHOWNORMAL, 575, 400);
+    bool ok = CreateMainWindow(SW_SHOWNORMAL);
     if (!ok)  // seen once under Xvfb and not reproduced since: say which step failed
         std::fprintf(stderr, "CreateMainWindow failed: title \"%ls\", class \"%ls\", window %p, error %lu\n",
                      MainWindow.title, MainWindow.className, static_cast<void*>(MainWindowHandle), GetLastError());

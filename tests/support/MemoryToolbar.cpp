@@ -1,0 +1,105 @@
+// The button-state operations over an in-memory table of the 16 buttons, answering as the real toolbar does.
+#include "core/ButtonState.h"
+#include "tests/support/TestToolbar.h"
+
+#include <vector>
+
+#include "core/PieceDraw.h"
+#include "resources/resource.h"
+
+namespace {
+
+struct Button {
+    int command;
+    bool checkStyle;  // toggled by a click; the others are push buttons
+    bool checked = false;
+    bool enabled = true;
+    bool hidden = false;
+};
+
+// The program's own command tables: the piece buttons are the check buttons.
+std::vector<Button> FreshButtons() {
+    std::vector<Button> buttons;
+    for (int command : {ID_HELP, ID_BLACK_TURN, ID_NEW_GAME, ID_WHITE_TURN}) buttons.push_back({command, false});
+    for (int i = 0; i < PIECE_KIND_COUNT; i++) {
+        buttons.push_back({BlackPieceCommands[i], true});
+        buttons.push_back({WhitePieceCommands[i], true});
+    }
+    return buttons;
+}
+
+// Starts as a toolbar just created, the state the program sees once its window exists.
+std::vector<Button> Buttons = FreshButtons();
+bool ToolbarExists = true;
+std::vector<ButtonCall> Calls;
+
+Button* FindButton(int command) {
+    if (!ToolbarExists) return nullptr;
+    for (Button& button : Buttons)
+        if (button.command == command) return &button;
+    return nullptr;
+}
+
+// Without a toolbar no call arrives anywhere, so none is logged.
+void LogCall(ButtonOperation operation, int command, long flag) {
+    if (ToolbarExists) Calls.push_back({operation, command, flag});
+}
+
+// Like the real toolbar, the setters accept any existing button, push buttons included.
+bool SetButtonFlag(ButtonOperation operation, int command, bool value, bool Button::*flag) {
+    LogCall(operation, command, value);
+    Button* button = FindButton(command);
+    if (button == nullptr) return false;
+    button->*flag = value;
+    return true;
+}
+
+}  // namespace
+
+bool MakeTestToolbar() {
+    Buttons = FreshButtons();
+    ToolbarExists = true;
+    Calls.clear();
+    return true;
+}
+
+void RemoveTestToolbar() { ToolbarExists = false; }
+
+// A hidden button cannot be reached, and Windows ignores a click on a disabled one (Wine's
+// toolbar toggles it all the same; the program never disables a piece button).
+bool ClickTestButton(int command) {
+    Button* button = FindButton(command);
+    if (button == nullptr || button->hidden) return false;
+    if (button->checkStyle && button->enabled) button->checked = !button->checked;
+    return true;
+}
+
+bool IsTestButtonEnabled(int command) {
+    const Button* button = FindButton(command);
+    return button != nullptr && button->enabled;
+}
+
+bool IsTestButtonHidden(int command) {
+    const Button* button = FindButton(command);
+    return button != nullptr && button->hidden;
+}
+
+std::vector<ButtonCall> TestToolbarCalls() { return Calls; }
+
+bool IsButtonChecked(int command) {
+    LogCall(ButtonOperation::IsChecked, command, 0);
+    const Button* button = FindButton(command);
+    return button != nullptr && button->checked;
+}
+
+bool CheckButton(int command, bool checked) {
+    return SetButtonFlag(ButtonOperation::Check, command, checked, &Button::checked);
+}
+
+bool EnableButton(int command, bool enabled) {
+    return SetButtonFlag(ButtonOperation::Enable, command, enabled, &Button::enabled);
+}
+
+bool HideButton(int command, bool hidden) {
+    return SetButtonFlag(ButtonOperation::Hide, command, hidden, &Button::hidden);
+}

@@ -1,0 +1,24 @@
+// The main window's handles, and what it offers the rest: repaints, the caption, message boxes, the clock.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+struct MainWindowData {
+    wchar_t title[324];      // string 104, "Zarvik": first caption and every message box's caption
+    wchar_t className[324];  // string 109, "IGAME"
+    HACCEL accelerators;
+    int width;
+    int height;
+};
+
+extern HINSTANCE InstanceHandle;  // stored by the entry point before anything else
+extern HWND MainWindowHandle;
+extern MainWindowData MainWindow;
+
+void SetTitle(const std::wstring& text);
+void RequestRepaint();
+int ShowMessage(const std::wstring& text);
+std::uint32_t MillisecondClock();
