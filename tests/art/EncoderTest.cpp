@@ -3,7 +3,7 @@
 
 #include "Bmp.h"
 #include "Ico.h"
-#include "Painter.h"
+#include "Raster.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "Grid.h"
+#include "Raster.h"
 
 constexpr uint8_t IconClear = 0xFF;  // cells left transparent
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "Grid.h"
 #include "Palette.h"
+#include "Raster.h"
 
 // The palette is written with 2^bitsPerPixel entries, padded with black; every cell must index it.
 std::vector<uint8_t> EncodeBmp(const Grid& picture, const Palette& palette, int bitsPerPixel);

@@ -2,9 +2,8 @@
 #include "ButtonTiles.h"
 
 #include "Die.h"
-#include "Layers.h"
-#include "Painter.h"
 #include "Palette.h"
+#include "Raster.h"
 
 constexpr int Tile = 40;
 

@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "Die.h"
-#include "Layers.h"
-#include "Painter.h"
 #include "Pieces.h"
+#include "Raster.h"
 
 namespace {
 

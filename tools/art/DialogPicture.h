@@ -1,8 +1,8 @@
 // The system dialog's picture: 130 x 171, 256 colours; a king and a pawn on a board beside a die.
 #pragma once
 
-#include "Grid.h"
 #include "Palette.h"
+#include "Raster.h"
 
 constexpr int DialogPictureWidth = 130;
 constexpr int DialogPictureHeight = 171;

@@ -1,13 +1,13 @@
 // The die shows five in front, one on top and two on the right, as a thrown die would.
 #include "Die.h"
 
-#include "Painter.h"
+#include "Raster.h"
 
 namespace {
 
 Grid Face(int width, int height, Placement placement, const std::vector<Point>& corners) {
     Grid mask(width, height);
-    Painter(mask, placement.scale, placement.offsetX, placement.offsetY).Polygon(corners, 1);
+    Painter(mask, placement).Polygon(corners, 1);
     return mask;
 }
 
@@ -18,7 +18,7 @@ DieShape ShapeDie(int width, int height, Placement placement) {
                   Face(width, height, placement, {{26, 14}, {34, 6}, {34, 26}, {26, 34}}),
                   Face(width, height, placement, {{6, 14}, {26, 14}, {26, 34}, {6, 34}})},
                  Grid(width, height)};
-    Painter p(die.pips, placement.scale, placement.offsetX, placement.offsetY);
+    Painter p(die.pips, placement);
     const Point front[] = {{11, 19}, {21, 19}, {16, 24}, {11, 29}, {21, 29}};
     for (Point pip : front) p.Circle(pip, 2.0, 1);
     p.Ellipse({20, 10}, 2.6, 1.3, 1);

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "Grid.h"
 #include "Pieces.h"
+#include "Raster.h"
 
 struct DieShape {
     std::vector<Grid> faces;  // top, right, front: back to front

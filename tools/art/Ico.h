@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "Grid.h"
 #include "Palette.h"
+#include "Raster.h"
 
 // One image per grid, largest first; cells equal to `transparent` are left clear.
 std::vector<uint8_t> EncodeIco(const std::vector<Grid>& images, const Palette& palette, uint8_t transparent);

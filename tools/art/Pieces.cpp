@@ -3,12 +3,24 @@
 
 #include <functional>
 
-#include "Painter.h"
 #include "Palette.h"
+#include "Raster.h"
 
 namespace {
 
 constexpr double Axis = 20.0;
+
+struct ProfileStep {
+    double y, halfWidth;
+};
+
+// The outline of a turned shape: its right side from top to bottom, mirrored about x = axis.
+std::vector<Point> MirroredProfile(double axis, const std::vector<ProfileStep>& profile) {
+    std::vector<Point> points;
+    for (ProfileStep step : profile) points.push_back({axis + step.halfWidth, step.y});
+    for (auto it = profile.rbegin(); it != profile.rend(); ++it) points.push_back({axis - it->halfWidth, it->y});
+    return points;
+}
 
 using Draw = std::function<void(Painter&)>;
 
@@ -140,12 +152,12 @@ LayeredShape ShapePiece(Piece piece, int size, Placement placement) {
     LayeredShape shape{{}, Grid(size, size)};
     for (const Draw& draw : parts.layers) {
         Grid layer(size, size);
-        Painter painter(layer, placement.scale, placement.offsetX, placement.offsetY);
+        Painter painter(layer, placement);
         draw(painter);
         shape.layers.push_back(layer);
     }
     if (parts.details) {
-        Painter painter(shape.details, placement.scale, placement.offsetX, placement.offsetY);
+        Painter painter(shape.details, placement);
         parts.details(painter);
     }
     return shape;

@@ -1,16 +1,10 @@
 // The six chess pieces, drawn from shapes on a 40 x 40 design square.
 #pragma once
 
-#include "Grid.h"
-#include "Layers.h"
+#include "Raster.h"
 
 enum class Piece { King, Queen, Bishop, Knight, Rook, Pawn };
 enum class PieceSide { Black, White };
-
-// Where the 40 x 40 design square lands on a grid: design units times scale, plus the offset.
-struct Placement {
-    double scale, offsetX, offsetY;
-};
 
 // The piece's parts as masks of size x size pixels, the design square filling the grid.
 LayeredShape ShapePiece(Piece piece, int size);
