@@ -1,8 +1,7 @@
 // The bitmap and icon encoders on pictures small enough to spell out byte by byte.
 #include <gtest/gtest.h>
 
-#include "Bmp.h"
-#include "Ico.h"
+#include "ImageFiles.h"
 #include "Raster.h"
 
 namespace {

@@ -2,10 +2,8 @@
 #include "Art.h"
 
 #include "AppIcon.h"
-#include "Bmp.h"
 #include "DialogPicture.h"
-#include "FileBytes.h"
-#include "Ico.h"
+#include "ImageFiles.h"
 #include "Palette.h"
 #include "PieceStrip.h"
 
