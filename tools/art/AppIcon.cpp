@@ -7,7 +7,7 @@ namespace {
 
 Grid KnightIcon(int size, Placement placement) {
     Grid icon(size, size, IconClear);
-    PaintLayers(icon, 0, 0, ShapePiece(Piece::Knight, size, placement), PieceColours(PieceSide::White, size));
+    PaintLayers(icon, 0, 0, ShapePiece(Piece::Knight, size, placement), FlatPieceStyle(PieceSide::White, size));
     return icon;
 }
 

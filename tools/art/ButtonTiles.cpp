@@ -8,20 +8,11 @@
 constexpr int Tile = 40;
 
 void DrawTurnTile(Grid& target, int left, int top, PieceSide side) {
-    const DieShape die = ShapeDie(Tile, Tile, {1.0, 0.0, 0.0});
     const bool white = side == PieceSide::White;
-    const uint8_t fills[] = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : BLACK),
-                             uint8_t(white ? WHITE : BLACK)};
-    const Grid whole = UnionOf(die.faces);
-    Grid picture(Tile, Tile, 0xFF);
-    for (size_t i = 0; i < die.faces.size(); i++) {
-        LayerColours colours{fills[i], BLACK, uint8_t(white ? BLACK : SILVER), fills[i], fills[i], 0, 0};
-        PaintLayer(picture, die.faces[i], whole, colours);
-    }
-    for (int y = 0; y < Tile; y++)
-        for (int x = 0; x < Tile; x++)
-            if (die.pips.At(x, y)) picture.Set(x, y, white ? BLACK : WHITE);
-    Blit(target, picture, left, top, 0xFF);
+    const std::array<uint8_t, 3> faces = {uint8_t(white ? WHITE : GREY), uint8_t(white ? SILVER : BLACK),
+                                          uint8_t(white ? WHITE : BLACK)};
+    PaintLayers(target, left, top, ShapeDie(),
+                DieStyle(faces, BLACK, uint8_t(white ? BLACK : SILVER), uint8_t(white ? BLACK : WHITE)));
 }
 
 // A fresh board with a spark on its corner: the board set up anew.
@@ -41,7 +32,8 @@ void DrawNewGameTile(Grid& target, int left, int top) {
     Painter(spark).Polygon({{c.x, c.y - tip}, {c.x + waist, c.y - waist}, {c.x + tip, c.y}, {c.x + waist, c.y + waist},
                             {c.x, c.y + tip}, {c.x - waist, c.y + waist}, {c.x - tip, c.y}, {c.x - waist, c.y - waist}},
                            1);
-    PaintLayer(picture, spark, spark, {YELLOW, BLACK, BLACK, YELLOW, YELLOW, 0, 0});
+    const LayerStyle yellow = {[](size_t, const Grid&, int, int) { return uint8_t(YELLOW); }, BLACK, BLACK, 0};
+    PaintLayers(picture, 0, 0, {{spark}, Grid(Tile, Tile)}, yellow);
     Blit(target, picture, left, top, 0xFF);
 }
 

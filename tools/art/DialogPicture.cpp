@@ -43,7 +43,7 @@ uint8_t Shade(int ramp, double brightness) {
     return uint8_t(ramp + step);
 }
 
-// Light from the upper left and in front; a turned piece is a cylinder row by row.
+// Light from the upper left and in front on a cylinder, `across` running from -1 to 1.
 double CylinderLight(double across) {
     double nx = across, nz = std::sqrt(std::max(0.0, 1.0 - across * across));
     double diffuse = std::max(0.0, -0.55 * nx + 0.83 * nz);
@@ -51,32 +51,16 @@ double CylinderLight(double across) {
     return 0.18 + 0.7 * diffuse + 0.35 * highlight;
 }
 
-void PaintShadedPiece(Grid& picture, int left, int top, Piece piece, int size, int ramp, uint8_t outline) {
-    LayeredShape shape = ShapePiece(piece, size);
-    Grid whole = UnionOf(shape.layers);
-    Grid painted(size, size, 0xFF);
-    for (const Grid& layer : shape.layers)
-        for (int y = 0; y < size; y++) {
-            int x = 0;
-            while (x < size) {
-                if (!layer.At(x, y)) {
-                    x++;
-                    continue;
-                }
-                int runStart = x;
-                while (x < size && layer.At(x, y)) x++;
-                for (int i = runStart; i < x; i++) {
-                    double across = ((i + 0.5) - runStart) / (x - runStart) * 2.0 - 1.0;
-                    uint8_t colour = Shade(ramp, CylinderLight(across));
-                    if (IsEdge(layer, i, y)) colour = IsEdge(whole, i, y) ? outline : Shade(ramp, 0.1);
-                    painted.Set(i, y, colour);
-                }
-            }
-        }
-    for (int y = 0; y < size; y++)
-        for (int x = 0; x < size; x++)
-            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) painted.Set(x, y, Shade(ramp, 0.05));
-    Blit(picture, painted, left, top, 0xFF);
+// A turned part is a cylinder row by row: each run of cells is shaded across its width.
+LayerStyle TurnedWood(int ramp) {
+    auto fill = [ramp](size_t, const Grid& layer, int x, int y) {
+        int runStart = x, runEnd = x + 1;
+        while (layer.At(runStart - 1, y)) runStart--;
+        while (layer.At(runEnd, y)) runEnd++;
+        double across = ((x + 0.5) - runStart) / (runEnd - runStart) * 2.0 - 1.0;
+        return Shade(ramp, CylinderLight(across));
+    };
+    return {fill, BLACK, Shade(ramp, 0.1), Shade(ramp, 0.05)};
 }
 
 constexpr double Horizon = 40.0;
@@ -115,24 +99,6 @@ void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
     }
 }
 
-// Faces lit from the upper left: the top brightest, the right side in shadow.
-void PaintDie(Grid& picture, Placement placement) {
-    DieShape die = ShapeDie(DialogPictureWidth, DialogPictureHeight, placement);
-    Grid whole = UnionOf(die.faces);
-    const double light[] = {0.95, 0.35, 0.7};
-    for (size_t i = 0; i < die.faces.size(); i++)
-        for (int y = 0; y < DialogPictureHeight; y++)
-            for (int x = 0; x < DialogPictureWidth; x++) {
-                if (!die.faces[i].At(x, y)) continue;
-                uint8_t colour = Shade(DIE_RED, light[i]);
-                if (IsEdge(die.faces[i], x, y)) colour = IsEdge(whole, x, y) ? uint8_t(BLACK) : Shade(DIE_RED, 0.15);
-                picture.Set(x, y, colour);
-            }
-    for (int y = 0; y < DialogPictureHeight; y++)
-        for (int x = 0; x < DialogPictureWidth; x++)
-            if (die.pips.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, Shade(IVORY, 1.0));
-}
-
 void PaintFrame(Grid& picture) {
     for (int x = 0; x < DialogPictureWidth; x++) {
         picture.Set(x, 0, BLACK);
@@ -167,9 +133,12 @@ Grid DrawDialogPicture() {
     Grid picture(DialogPictureWidth, DialogPictureHeight);
     PaintSky(picture);
     PaintBoard(picture, {{{84, 128}, 34, 5.0}, {{114, 99}, 18, 3.5}, {{122, 161}, 12, 4.0}});
-    PaintShadedPiece(picture, 68, 44, Piece::Pawn, 60, EBONY, BLACK);
-    PaintShadedPiece(picture, -2, 26, Piece::King, 112, IVORY, BLACK);
-    PaintDie(picture, {1.0, 84.0, 128.0});
+    PaintLayers(picture, 68, 44, ShapePiece(Piece::Pawn, 60), TurnedWood(EBONY));
+    PaintLayers(picture, -2, 26, ShapePiece(Piece::King, 112), TurnedWood(IVORY));
+    // Faces lit from the upper left: the top brightest, the right side in shadow.
+    PaintLayers(picture, 84, 128, ShapeDie(),
+                DieStyle({Shade(DIE_RED, 0.95), Shade(DIE_RED, 0.35), Shade(DIE_RED, 0.7)}, BLACK, Shade(DIE_RED, 0.15),
+                         Shade(IVORY, 1.0)));
     PaintFrame(picture);
     return picture;
 }

@@ -1,15 +1,13 @@
 // A die seen from above and to the left: top, right and front faces and their pips.
 #pragma once
 
-#include <vector>
+#include <array>
+#include <cstdint>
 
-#include "Pieces.h"
 #include "Raster.h"
 
-struct DieShape {
-    std::vector<Grid> faces;  // top, right, front: back to front
-    Grid pips;
-};
+// On a 40 x 40 grid: the faces top, right, front (back to front) as layers, the pips as details.
+LayeredShape ShapeDie();
 
-// Drawn on a 40 x 40 design square placed on a width x height grid.
-DieShape ShapeDie(int width, int height, Placement placement);
+// Each face in a colour of its own, so the die reads as a solid.
+LayerStyle DieStyle(std::array<uint8_t, 3> faces, uint8_t edge, uint8_t innerEdge, uint8_t pips);

@@ -9,8 +9,9 @@ Grid DrawPieceStrip() {
     Grid strip(StripTileSize * StripTileCount, StripTileSize, SILVER);
     static const Piece pieces[] = {Piece::King, Piece::Queen, Piece::Bishop, Piece::Knight, Piece::Rook, Piece::Pawn};
     for (int i = 0; i < 6; i++) {
-        DrawPiece(strip, StripTileSize * i, 0, pieces[i], PieceSide::Black, StripTileSize);
-        DrawPiece(strip, StripTileSize * (6 + i), 0, pieces[i], PieceSide::White, StripTileSize);
+        const LayeredShape shape = ShapePiece(pieces[i], StripTileSize);
+        PaintLayers(strip, StripTileSize * i, 0, shape, FlatPieceStyle(PieceSide::Black, StripTileSize));
+        PaintLayers(strip, StripTileSize * (6 + i), 0, shape, FlatPieceStyle(PieceSide::White, StripTileSize));
     }
     DrawTurnTile(strip, StripTileSize * 12, 0, PieceSide::Black);
     DrawTurnTile(strip, StripTileSize * 13, 0, PieceSide::White);

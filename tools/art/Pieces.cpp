@@ -163,12 +163,11 @@ LayeredShape ShapePiece(Piece piece, int size, Placement placement) {
     return shape;
 }
 
-LayerColours PieceColours(PieceSide side, int size) {
-    int depth = size >= 60 ? 4 : size >= 32 ? 2 : 1;
-    if (side == PieceSide::White) return {WHITE, BLACK, BLACK, SILVER, BLACK, +1, depth};
-    return {BLACK, BLACK, GREY, GREY, SILVER, -1, depth};
-}
-
-void DrawPiece(Grid& target, int left, int top, Piece piece, PieceSide side, int size) {
-    PaintLayers(target, left, top, ShapePiece(piece, size), PieceColours(side, size));
+// A band on the side away from the light gives the flat fill some roundness.
+LayerStyle FlatPieceStyle(PieceSide side, int size) {
+    const bool white = side == PieceSide::White;
+    const int away = (white ? +1 : -1) * (size >= 32 ? 2 : 1);
+    const uint8_t fill = white ? WHITE : BLACK, band = white ? SILVER : GREY;
+    return {[=](size_t, const Grid& layer, int x, int y) { return layer.At(x + away, y) ? fill : band; }, BLACK,
+            uint8_t(white ? BLACK : GREY), uint8_t(white ? BLACK : SILVER)};
 }

@@ -10,7 +10,6 @@ enum class PieceSide { Black, White };
 LayeredShape ShapePiece(Piece piece, int size);
 LayeredShape ShapePiece(Piece piece, int size, Placement placement);
 
-// Black pieces carry light inner lines, white pieces black ones; both are lit from the left.
-LayerColours PieceColours(PieceSide side, int size);
-
-void DrawPiece(Grid& target, int left, int top, Piece piece, PieceSide side, int size);
+// The toolbar's flat colours: black pieces carry light inner lines, white pieces black ones;
+// both are lit from the left.
+LayerStyle FlatPieceStyle(PieceSide side, int size);

@@ -24,6 +24,11 @@ double SegmentDistance(Point p, Point a, Point b) {
     return std::sqrt(ex * ex + ey * ey);
 }
 
+// Cells of mask that touch a cell outside it along a side.
+bool IsEdge(const Grid& mask, int x, int y) {
+    return mask.At(x, y) && (!mask.At(x - 1, y) || !mask.At(x + 1, y) || !mask.At(x, y - 1) || !mask.At(x, y + 1));
+}
+
 }  // namespace
 
 Grid::Grid(int gridWidth, int gridHeight, uint8_t fill)
@@ -112,37 +117,24 @@ std::vector<Point> Painter::Arc(Point centre, double radius, double fromDegrees,
     return points;
 }
 
-bool IsEdge(const Grid& mask, int x, int y) {
-    return mask.At(x, y) && (!mask.At(x - 1, y) || !mask.At(x + 1, y) || !mask.At(x, y - 1) || !mask.At(x, y + 1));
-}
-
-Grid UnionOf(const std::vector<Grid>& layers) {
-    Grid whole(layers.empty() ? 0 : layers[0].width, layers.empty() ? 0 : layers[0].height);
-    for (const Grid& layer : layers)
+void PaintLayers(Grid& target, int left, int top, const LayeredShape& shape, const LayerStyle& style) {
+    Grid whole(shape.details.width, shape.details.height);
+    for (const Grid& layer : shape.layers)
         for (size_t i = 0; i < whole.cells.size(); i++) whole.cells[i] |= layer.cells[i];
-    return whole;
-}
-
-void PaintLayer(Grid& picture, const Grid& layer, const Grid& whole, const LayerColours& colours) {
-    for (int y = 0; y < layer.height; y++)
-        for (int x = 0; x < layer.width; x++) {
-            if (!layer.At(x, y)) continue;
-            uint8_t colour = colours.fill;
-            if (IsEdge(layer, x, y))
-                colour = IsEdge(whole, x, y) ? colours.edge : colours.innerEdge;
-            else if (colours.shadeDepth > 0 && !layer.At(x + colours.shadeSide * colours.shadeDepth, y))
-                colour = colours.shade;
-            picture.Set(x, y, colour);
-        }
-}
-
-void PaintLayers(Grid& target, int left, int top, const LayeredShape& shape, const LayerColours& colours) {
-    if (shape.layers.empty()) return;
-    Grid whole = UnionOf(shape.layers);
     Grid picture(whole.width, whole.height, 0xFF);  // 0xFF: untouched
-    for (const Grid& layer : shape.layers) PaintLayer(picture, layer, whole, colours);
+    for (size_t part = 0; part < shape.layers.size(); part++) {
+        const Grid& layer = shape.layers[part];
+        for (int y = 0; y < layer.height; y++)
+            for (int x = 0; x < layer.width; x++) {
+                if (!layer.At(x, y)) continue;
+                if (IsEdge(layer, x, y))
+                    picture.Set(x, y, IsEdge(whole, x, y) ? style.edge : style.innerEdge);
+                else
+                    picture.Set(x, y, style.fill(part, layer, x, y));
+            }
+    }
     for (int y = 0; y < whole.height; y++)
         for (int x = 0; x < whole.width; x++)
-            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, colours.detail);
+            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, style.detail);
     Blit(target, picture, left, top, 0xFF);
 }
