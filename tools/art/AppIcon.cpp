@@ -1,7 +1,7 @@
 // The white knight: the whole piece at 32 px, the head alone at 16 px where the foot would crowd it.
 #include "AppIcon.h"
 
-#include "Pieces.h"
+#include "Shapes.h"
 
 namespace {
 

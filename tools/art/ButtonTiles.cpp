@@ -1,7 +1,6 @@
 // Command tiles: a die per side for the turn buttons, a board for New Game, a "?" disc for Help.
 #include "ButtonTiles.h"
 
-#include "Die.h"
 #include "Palette.h"
 #include "Raster.h"
 

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "Die.h"
-#include "Pieces.h"
 #include "Raster.h"
+#include "Shapes.h"
 
 namespace {
 

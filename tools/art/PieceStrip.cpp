@@ -3,7 +3,7 @@
 
 #include "ButtonTiles.h"
 #include "Palette.h"
-#include "Pieces.h"
+#include "Shapes.h"
 
 Grid DrawPieceStrip() {
     Grid strip(StripTileSize * StripTileCount, StripTileSize, SILVER);
