@@ -5,10 +5,13 @@
 #include <cmath>
 #include <vector>
 
-#include "Raster.h"
+#include "ImageFiles.h"
+#include "Palette.h"
 #include "Shapes.h"
 
 namespace {
+
+constexpr int Width = 130, Height = 171;
 
 constexpr int RampSize = 32;
 
@@ -81,14 +84,14 @@ bool InShadow(const std::vector<Shadow>& shadows, int x, int y) {
 // The pieces, lit from the upper left, throw their shadows to the right.
 void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
     const double rows = 8.0, nearDepth = 5.0, farDepth = nearDepth + rows;
-    const double distance = (DialogPictureHeight - Horizon) * nearDepth;  // the bottom row is the near edge
-    for (int y = 0; y < DialogPictureHeight; y++) {
+    const double distance = (Height - Horizon) * nearDepth;  // the bottom row is the near edge
+    for (int y = 0; y < Height; y++) {
         double below = y + 0.5 - Horizon;
         if (below <= 0) continue;
         double depth = distance / below;
         if (depth > farDepth) continue;
-        for (int x = 0; x < DialogPictureWidth; x++) {
-            double across = (x + 0.5 - DialogPictureWidth / 2.0) * depth / distance * 3.0;
+        for (int x = 0; x < Width; x++) {
+            double across = (x + 0.5 - Width / 2.0) * depth / distance * 3.0;
             if (std::fabs(across) > 4.0) continue;
             bool dark = (int(std::floor(across)) + int(std::floor(depth - nearDepth))) % 2 != 0;
             double fade = 1.0 - (depth - nearDepth) / rows * 0.45;
@@ -99,23 +102,22 @@ void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
 }
 
 void PaintFrame(Grid& picture) {
-    for (int x = 0; x < DialogPictureWidth; x++) {
+    for (int x = 0; x < Width; x++) {
         picture.Set(x, 0, BLACK);
-        picture.Set(x, DialogPictureHeight - 1, BLACK);
+        picture.Set(x, Height - 1, BLACK);
     }
-    for (int y = 0; y < DialogPictureHeight; y++) {
+    for (int y = 0; y < Height; y++) {
         picture.Set(0, y, BLACK);
-        picture.Set(DialogPictureWidth - 1, y, BLACK);
+        picture.Set(Width - 1, y, BLACK);
     }
 }
 
 void PaintSky(Grid& picture) {
-    for (int y = 0; y < DialogPictureHeight; y++)
-        for (int x = 0; x < DialogPictureWidth; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
 }
 
-}  // namespace
-
+// The 16 standard colours first, then the shading ramps.
 Palette DialogPalette() {
     Palette palette = StandardPalette();
     AddRamp(palette, {40, 32, 24}, {196, 184, 160}, {255, 252, 240});
@@ -128,8 +130,10 @@ Palette DialogPalette() {
     return palette;
 }
 
-Grid DrawDialogPicture() {
-    Grid picture(DialogPictureWidth, DialogPictureHeight);
+}  // namespace
+
+std::vector<uint8_t> DialogPictureFile() {
+    Grid picture(Width, Height);
     PaintSky(picture);
     PaintBoard(picture, {{{84, 128}, 34, 5.0}, {{114, 99}, 18, 3.5}, {{122, 161}, 12, 4.0}});
     PaintLayers(picture, 68, 44, ShapePiece(Piece::Pawn, 60), TurnedWood(EBONY));
@@ -139,5 +143,5 @@ Grid DrawDialogPicture() {
                 DieStyle({Shade(DIE_RED, 0.95), Shade(DIE_RED, 0.35), Shade(DIE_RED, 0.7)}, BLACK, Shade(DIE_RED, 0.15),
                          Shade(IVORY, 1.0)));
     PaintFrame(picture);
-    return picture;
+    return EncodeBmp(picture, DialogPalette(), 8);
 }
