@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "ImageFiles.h"
 #include "Palette.h"
@@ -12,7 +11,6 @@
 namespace {
 
 constexpr int Width = 130, Height = 171;
-
 constexpr int RampSize = 32;
 
 // First palette index of each ramp; a ramp runs from dark to light.
@@ -67,22 +65,8 @@ LayerStyle TurnedWood(int ramp) {
 
 constexpr double Horizon = 40.0;
 
-struct Shadow {
-    Point centre;
-    double radiusX, radiusY;
-};
-
-bool InShadow(const std::vector<Shadow>& shadows, int x, int y) {
-    for (const Shadow& shadow : shadows) {
-        double u = (x + 0.5 - shadow.centre.x) / shadow.radiusX, v = (y + 0.5 - shadow.centre.y) / shadow.radiusY;
-        if (u * u + v * v <= 1.0) return true;
-    }
-    return false;
-}
-
 // The board lies on a plane seen from above the near edge; depth grows towards the horizon.
-// The pieces, lit from the upper left, throw their shadows to the right.
-void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
+void PaintBoard(Grid& picture, const Grid& shadows) {
     const double rows = 8.0, nearDepth = 5.0, farDepth = nearDepth + rows;
     const double distance = (Height - Horizon) * nearDepth;  // the bottom row is the near edge
     for (int y = 0; y < Height; y++) {
@@ -95,26 +79,10 @@ void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
             if (std::fabs(across) > 4.0) continue;
             bool dark = (int(std::floor(across)) + int(std::floor(depth - nearDepth))) % 2 != 0;
             double fade = 1.0 - (depth - nearDepth) / rows * 0.45;
-            if (InShadow(shadows, x, y)) fade *= 0.55;
+            if (shadows.At(x, y)) fade *= 0.55;
             picture.Set(x, y, Shade(dark ? DARK_SQUARE : LIGHT_SQUARE, fade));
         }
     }
-}
-
-void PaintFrame(Grid& picture) {
-    for (int x = 0; x < Width; x++) {
-        picture.Set(x, 0, BLACK);
-        picture.Set(x, Height - 1, BLACK);
-    }
-    for (int y = 0; y < Height; y++) {
-        picture.Set(0, y, BLACK);
-        picture.Set(Width - 1, y, BLACK);
-    }
-}
-
-void PaintSky(Grid& picture) {
-    for (int y = 0; y < Height; y++)
-        for (int x = 0; x < Width; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
 }
 
 // The 16 standard colours first, then the shading ramps.
@@ -126,22 +94,30 @@ Palette DialogPalette() {
     AddRamp(palette, {80, 60, 30}, {200, 170, 120}, {240, 220, 180});
     AddRamp(palette, {40, 20, 8}, {110, 60, 30}, {160, 100, 56});
     AddRamp(palette, {60, 0, 0}, {180, 20, 20}, {255, 140, 130});
-    while (palette.size() < 256) palette.push_back({0, 0, 0});
-    return palette;
+    return palette;  // the writer pads it with black to 256 entries
 }
 
 }  // namespace
 
 std::vector<uint8_t> DialogPictureFile() {
     Grid picture(Width, Height);
-    PaintSky(picture);
-    PaintBoard(picture, {{{84, 128}, 34, 5.0}, {{114, 99}, 18, 3.5}, {{122, 161}, 12, 4.0}});
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
+    // The pieces, lit from the upper left, throw their shadows to the right.
+    Grid shadows(Width, Height);
+    Painter shadow(shadows);
+    shadow.Ellipse({84, 128}, 34, 5.0, 1);
+    shadow.Ellipse({114, 99}, 18, 3.5, 1);
+    shadow.Ellipse({122, 161}, 12, 4.0, 1);
+    PaintBoard(picture, shadows);
     PaintLayers(picture, 68, 44, ShapePiece(Piece::Pawn, 60), TurnedWood(EBONY));
     PaintLayers(picture, -2, 26, ShapePiece(Piece::King, 112), TurnedWood(IVORY));
     // Faces lit from the upper left: the top brightest, the right side in shadow.
     PaintLayers(picture, 84, 128, ShapeDie(),
                 DieStyle({Shade(DIE_RED, 0.95), Shade(DIE_RED, 0.35), Shade(DIE_RED, 0.7)}, BLACK, Shade(DIE_RED, 0.15),
                          Shade(IVORY, 1.0)));
-    PaintFrame(picture);
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++)
+            if (x == 0 || y == 0 || x == Width - 1 || y == Height - 1) picture.Set(x, y, BLACK);
     return EncodeBmp(picture, DialogPalette(), 8);
 }
