@@ -1,5 +1,4 @@
-// The strip's tiles on the button face's silver: black King to Pawn, white King to Pawn, Black Turn,
-// White Turn, New Game, Help.
+// The toolbar strip: twelve pieces, two turn dice, a board for New Game and a disc for Help.
 #include "PieceStrip.h"
 
 #include "ImageFiles.h"
@@ -47,6 +46,7 @@ void DrawHelpTile(Grid& strip, int left) {
 
 }  // namespace
 
+// On the button face's silver: black King to Pawn, white King to Pawn, Black Turn, White Turn, New Game, Help.
 std::vector<uint8_t> PieceStripFile() {
     Grid strip(Tile * 16, Tile, SILVER);
     for (int i = 0; i < 6; i++) {

@@ -13,7 +13,7 @@ struct Grid {
 
     Grid(int gridWidth, int gridHeight, uint8_t fill = 0);
 
-    uint8_t At(int x, int y) const;          // 0 outside, so shapes may run off the edge
+    uint8_t At(int x, int y) const;         // 0 outside, so shapes may run off the edge
     void Set(int x, int y, uint8_t value);  // nothing outside
 };
 

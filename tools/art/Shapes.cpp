@@ -1,4 +1,4 @@
-// Staunton-like pieces, a common foot, a turned body and a head that names the piece; a thrown die.
+// Staunton-like pieces (a common foot, a turned body, a head that names the piece) and a thrown die.
 #include "Shapes.h"
 
 #include "Palette.h"
