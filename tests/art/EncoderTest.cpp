@@ -1,9 +1,8 @@
 // The bitmap and icon encoders on pictures small enough to spell out byte by byte.
 #include <gtest/gtest.h>
 
-#include "Bmp.h"
-#include "Ico.h"
-#include "Painter.h"
+#include "ImageFiles.h"
+#include "Raster.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
 // The application icon: a white knight, 32 x 32 and 16 x 16.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
-#include "Grid.h"
-
-constexpr uint8_t IconClear = 0xFF;  // cells left transparent
-
-std::vector<Grid> DrawAppIcon();
+// The bytes of App.ico.
+std::vector<uint8_t> AppIconFile();

@@ -3,15 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
-#include "Die.h"
-#include "Layers.h"
-#include "Painter.h"
-#include "Pieces.h"
+#include "ImageFiles.h"
+#include "Palette.h"
+#include "Shapes.h"
 
 namespace {
 
+constexpr int Width = 130, Height = 171;
 constexpr int RampSize = 32;
 
 // First palette index of each ramp; a ramp runs from dark to light.
@@ -44,7 +43,7 @@ uint8_t Shade(int ramp, double brightness) {
     return uint8_t(ramp + step);
 }
 
-// Light from the upper left and in front; a turned piece is a cylinder row by row.
+// Light from the upper left and in front on a cylinder, `across` running from -1 to 1.
 double CylinderLight(double across) {
     double nx = across, nz = std::sqrt(std::max(0.0, 1.0 - across * across));
     double diffuse = std::max(0.0, -0.55 * nx + 0.83 * nz);
@@ -52,106 +51,41 @@ double CylinderLight(double across) {
     return 0.18 + 0.7 * diffuse + 0.35 * highlight;
 }
 
-void PaintShadedPiece(Grid& picture, int left, int top, Piece piece, int size, int ramp, uint8_t outline) {
-    LayeredShape shape = ShapePiece(piece, size);
-    Grid whole = UnionOf(shape.layers);
-    Grid painted(size, size, 0xFF);
-    for (const Grid& layer : shape.layers)
-        for (int y = 0; y < size; y++) {
-            int x = 0;
-            while (x < size) {
-                if (!layer.At(x, y)) {
-                    x++;
-                    continue;
-                }
-                int runStart = x;
-                while (x < size && layer.At(x, y)) x++;
-                for (int i = runStart; i < x; i++) {
-                    double across = ((i + 0.5) - runStart) / (x - runStart) * 2.0 - 1.0;
-                    uint8_t colour = Shade(ramp, CylinderLight(across));
-                    if (IsEdge(layer, i, y)) colour = IsEdge(whole, i, y) ? outline : Shade(ramp, 0.1);
-                    painted.Set(i, y, colour);
-                }
-            }
-        }
-    for (int y = 0; y < size; y++)
-        for (int x = 0; x < size; x++)
-            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) painted.Set(x, y, Shade(ramp, 0.05));
-    Blit(picture, painted, left, top, 0xFF);
+// A turned part is a cylinder row by row: each run of cells is shaded across its width.
+LayerStyle TurnedWood(int ramp) {
+    auto fill = [ramp](size_t, const Grid& layer, int x, int y) {
+        int runStart = x, runEnd = x + 1;
+        while (layer.At(runStart - 1, y)) runStart--;
+        while (layer.At(runEnd, y)) runEnd++;
+        double across = ((x + 0.5) - runStart) / (runEnd - runStart) * 2.0 - 1.0;
+        return Shade(ramp, CylinderLight(across));
+    };
+    return {fill, BLACK, Shade(ramp, 0.1), Shade(ramp, 0.05)};
 }
 
 constexpr double Horizon = 40.0;
 
-struct Shadow {
-    Point centre;
-    double radiusX, radiusY;
-};
-
-bool InShadow(const std::vector<Shadow>& shadows, int x, int y) {
-    for (const Shadow& shadow : shadows) {
-        double u = (x + 0.5 - shadow.centre.x) / shadow.radiusX, v = (y + 0.5 - shadow.centre.y) / shadow.radiusY;
-        if (u * u + v * v <= 1.0) return true;
-    }
-    return false;
-}
-
 // The board lies on a plane seen from above the near edge; depth grows towards the horizon.
-// The pieces, lit from the upper left, throw their shadows to the right.
-void PaintBoard(Grid& picture, const std::vector<Shadow>& shadows) {
+void PaintBoard(Grid& picture, const Grid& shadows) {
     const double rows = 8.0, nearDepth = 5.0, farDepth = nearDepth + rows;
-    const double distance = (DialogPictureHeight - Horizon) * nearDepth;  // the bottom row is the near edge
-    for (int y = 0; y < DialogPictureHeight; y++) {
+    const double distance = (Height - Horizon) * nearDepth;  // the bottom row is the near edge
+    for (int y = 0; y < Height; y++) {
         double below = y + 0.5 - Horizon;
         if (below <= 0) continue;
         double depth = distance / below;
         if (depth > farDepth) continue;
-        for (int x = 0; x < DialogPictureWidth; x++) {
-            double across = (x + 0.5 - DialogPictureWidth / 2.0) * depth / distance * 3.0;
+        for (int x = 0; x < Width; x++) {
+            double across = (x + 0.5 - Width / 2.0) * depth / distance * 3.0;
             if (std::fabs(across) > 4.0) continue;
             bool dark = (int(std::floor(across)) + int(std::floor(depth - nearDepth))) % 2 != 0;
             double fade = 1.0 - (depth - nearDepth) / rows * 0.45;
-            if (InShadow(shadows, x, y)) fade *= 0.55;
+            if (shadows.At(x, y)) fade *= 0.55;
             picture.Set(x, y, Shade(dark ? DARK_SQUARE : LIGHT_SQUARE, fade));
         }
     }
 }
 
-// Faces lit from the upper left: the top brightest, the right side in shadow.
-void PaintDie(Grid& picture, Placement placement) {
-    DieShape die = ShapeDie(DialogPictureWidth, DialogPictureHeight, placement);
-    Grid whole = UnionOf(die.faces);
-    const double light[] = {0.95, 0.35, 0.7};
-    for (size_t i = 0; i < die.faces.size(); i++)
-        for (int y = 0; y < DialogPictureHeight; y++)
-            for (int x = 0; x < DialogPictureWidth; x++) {
-                if (!die.faces[i].At(x, y)) continue;
-                uint8_t colour = Shade(DIE_RED, light[i]);
-                if (IsEdge(die.faces[i], x, y)) colour = IsEdge(whole, x, y) ? uint8_t(BLACK) : Shade(DIE_RED, 0.15);
-                picture.Set(x, y, colour);
-            }
-    for (int y = 0; y < DialogPictureHeight; y++)
-        for (int x = 0; x < DialogPictureWidth; x++)
-            if (die.pips.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, Shade(IVORY, 1.0));
-}
-
-void PaintFrame(Grid& picture) {
-    for (int x = 0; x < DialogPictureWidth; x++) {
-        picture.Set(x, 0, BLACK);
-        picture.Set(x, DialogPictureHeight - 1, BLACK);
-    }
-    for (int y = 0; y < DialogPictureHeight; y++) {
-        picture.Set(0, y, BLACK);
-        picture.Set(DialogPictureWidth - 1, y, BLACK);
-    }
-}
-
-void PaintSky(Grid& picture) {
-    for (int y = 0; y < DialogPictureHeight; y++)
-        for (int x = 0; x < DialogPictureWidth; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
-}
-
-}  // namespace
-
+// The 16 standard colours first, then the shading ramps.
 Palette DialogPalette() {
     Palette palette = StandardPalette();
     AddRamp(palette, {40, 32, 24}, {196, 184, 160}, {255, 252, 240});
@@ -160,17 +94,30 @@ Palette DialogPalette() {
     AddRamp(palette, {80, 60, 30}, {200, 170, 120}, {240, 220, 180});
     AddRamp(palette, {40, 20, 8}, {110, 60, 30}, {160, 100, 56});
     AddRamp(palette, {60, 0, 0}, {180, 20, 20}, {255, 140, 130});
-    while (palette.size() < 256) palette.push_back({0, 0, 0});
-    return palette;
+    return palette;  // the writer pads it with black to 256 entries
 }
 
-Grid DrawDialogPicture() {
-    Grid picture(DialogPictureWidth, DialogPictureHeight);
-    PaintSky(picture);
-    PaintBoard(picture, {{{84, 128}, 34, 5.0}, {{114, 99}, 18, 3.5}, {{122, 161}, 12, 4.0}});
-    PaintShadedPiece(picture, 68, 44, Piece::Pawn, 60, EBONY, BLACK);
-    PaintShadedPiece(picture, -2, 26, Piece::King, 112, IVORY, BLACK);
-    PaintDie(picture, {1.0, 84.0, 128.0});
-    PaintFrame(picture);
-    return picture;
+}  // namespace
+
+std::vector<uint8_t> DialogPictureFile() {
+    Grid picture(Width, Height);
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++) picture.Set(x, y, Shade(SKY, 0.1 + 0.9 * y / 90.0));
+    // The pieces, lit from the upper left, throw their shadows to the right.
+    Grid shadows(Width, Height);
+    Painter shadow(shadows);
+    shadow.Ellipse({84, 128}, 34, 5.0, 1);
+    shadow.Ellipse({114, 99}, 18, 3.5, 1);
+    shadow.Ellipse({122, 161}, 12, 4.0, 1);
+    PaintBoard(picture, shadows);
+    PaintLayers(picture, 68, 44, ShapePiece(Piece::Pawn, 60), TurnedWood(EBONY));
+    PaintLayers(picture, -2, 26, ShapePiece(Piece::King, 112), TurnedWood(IVORY));
+    // Faces lit from the upper left: the top brightest, the right side in shadow.
+    PaintLayers(picture, 84, 128, ShapeDie(),
+                DieStyle({Shade(DIE_RED, 0.95), Shade(DIE_RED, 0.35), Shade(DIE_RED, 0.7)}, BLACK, Shade(DIE_RED, 0.15),
+                         Shade(IVORY, 1.0)));
+    for (int y = 0; y < Height; y++)
+        for (int x = 0; x < Width; x++)
+            if (x == 0 || y == 0 || x == Width - 1 || y == Height - 1) picture.Set(x, y, BLACK);
+    return EncodeBmp(picture, DialogPalette(), 8);
 }

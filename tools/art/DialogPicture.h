@@ -1,12 +1,8 @@
 // The system dialog's picture: 130 x 171, 256 colours; a king and a pawn on a board beside a die.
 #pragma once
 
-#include "Grid.h"
-#include "Palette.h"
+#include <cstdint>
+#include <vector>
 
-constexpr int DialogPictureWidth = 130;
-constexpr int DialogPictureHeight = 171;
-
-// The 16 standard colours first, then the shading ramps the picture uses.
-Palette DialogPalette();
-Grid DrawDialogPicture();
+// The bytes of DialogPicture.bmp.
+std::vector<uint8_t> DialogPictureFile();

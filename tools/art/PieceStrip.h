@@ -1,9 +1,8 @@
-// The toolbar's image strip: 16 tiles of 40 x 40 on the button face's silver.
+// The toolbar's image strip: 16 tiles of 40 x 40, 16 colours.
 #pragma once
 
-#include "Grid.h"
+#include <cstdint>
+#include <vector>
 
-constexpr int StripTileSize = 40;
-constexpr int StripTileCount = 16;
-
-Grid DrawPieceStrip();
+// The bytes of PieceStrip.bmp.
+std::vector<uint8_t> PieceStripFile();

@@ -1,10 +1,14 @@
-// Point-sampled rasterisation: a pixel belongs to a shape when its centre does, so nothing is blended.
-#include "Painter.h"
+// The rasteriser: each cell takes the colour of the shape its centre lies in; layered parts get outlines.
+#include "Raster.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+bool Contains(const Grid& grid, int x, int y) {
+    return x >= 0 && y >= 0 && x < grid.width && y < grid.height;
+}
 
 // Snapping to 1/256 keeps the last bits of the maths library out of the pictures.
 double Snap(double value) {
@@ -20,13 +24,36 @@ double SegmentDistance(Point p, Point a, Point b) {
     return std::sqrt(ex * ex + ey * ey);
 }
 
+// Cells of mask that touch a cell outside it along a side.
+bool IsEdge(const Grid& mask, int x, int y) {
+    return mask.At(x, y) && (!mask.At(x - 1, y) || !mask.At(x + 1, y) || !mask.At(x, y - 1) || !mask.At(x, y + 1));
+}
+
 }  // namespace
 
-Painter::Painter(Grid& target, double scale, double offsetX, double offsetY)
-    : target_(target), scale_(scale), offsetX_(offsetX), offsetY_(offsetY) {}
+Grid::Grid(int gridWidth, int gridHeight, uint8_t fill)
+    : width(gridWidth), height(gridHeight), cells(size_t(gridWidth) * size_t(gridHeight), fill) {}
+
+uint8_t Grid::At(int x, int y) const {
+    return Contains(*this, x, y) ? cells[size_t(y) * size_t(width) + size_t(x)] : 0;
+}
+
+void Grid::Set(int x, int y, uint8_t value) {
+    if (Contains(*this, x, y)) cells[size_t(y) * size_t(width) + size_t(x)] = value;
+}
+
+void Blit(Grid& target, const Grid& source, int left, int top, int transparent) {
+    for (int y = 0; y < source.height; y++)
+        for (int x = 0; x < source.width; x++) {
+            uint8_t value = source.At(x, y);
+            if (value != transparent) target.Set(left + x, top + y, value);
+        }
+}
+
+Painter::Painter(Grid& target, Placement placement) : target_(target), placement_(placement) {}
 
 Point Painter::ToPixels(Point p) const {
-    return {Snap(p.x * scale_ + offsetX_), Snap(p.y * scale_ + offsetY_)};
+    return {Snap(p.x * placement_.scale + placement_.offsetX), Snap(p.y * placement_.scale + placement_.offsetY)};
 }
 
 // Even-odd scanline fill; a crossing counts when the edge spans the row's centre half-open.
@@ -51,7 +78,7 @@ void Painter::Polygon(const std::vector<Point>& points, uint8_t value) {
 
 void Painter::Ellipse(Point centre, double radiusX, double radiusY, uint8_t value) {
     Point c = ToPixels(centre);
-    double rx = radiusX * scale_, ry = radiusY * scale_;
+    double rx = radiusX * placement_.scale, ry = radiusY * placement_.scale;
     if (rx <= 0 || ry <= 0) return;
     for (int y = 0; y < target_.height; y++)
         for (int x = 0; x < target_.width; x++) {
@@ -70,7 +97,7 @@ void Painter::Rectangle(double left, double top, double right, double bottom, ui
 
 void Painter::Line(Point from, Point to, double width, uint8_t value) {
     Point a = ToPixels(from), b = ToPixels(to);
-    double half = width * scale_ / 2;
+    double half = width * placement_.scale / 2;
     for (int y = 0; y < target_.height; y++)
         for (int x = 0; x < target_.width; x++)
             if (SegmentDistance({x + 0.5, y + 0.5}, a, b) <= half) target_.Set(x, y, value);
@@ -90,9 +117,24 @@ std::vector<Point> Painter::Arc(Point centre, double radius, double fromDegrees,
     return points;
 }
 
-std::vector<Point> MirroredProfile(double axis, const std::vector<ProfileStep>& profile) {
-    std::vector<Point> points;
-    for (ProfileStep step : profile) points.push_back({axis + step.halfWidth, step.y});
-    for (auto it = profile.rbegin(); it != profile.rend(); ++it) points.push_back({axis - it->halfWidth, it->y});
-    return points;
+void PaintLayers(Grid& target, int left, int top, const LayeredShape& shape, const LayerStyle& style) {
+    Grid whole(shape.details.width, shape.details.height);
+    for (const Grid& layer : shape.layers)
+        for (size_t i = 0; i < whole.cells.size(); i++) whole.cells[i] |= layer.cells[i];
+    Grid picture(whole.width, whole.height, 0xFF);  // 0xFF: untouched
+    for (size_t part = 0; part < shape.layers.size(); part++) {
+        const Grid& layer = shape.layers[part];
+        for (int y = 0; y < layer.height; y++)
+            for (int x = 0; x < layer.width; x++) {
+                if (!layer.At(x, y)) continue;
+                if (IsEdge(layer, x, y))
+                    picture.Set(x, y, IsEdge(whole, x, y) ? style.edge : style.innerEdge);
+                else
+                    picture.Set(x, y, style.fill(part, layer, x, y));
+            }
+    }
+    for (int y = 0; y < whole.height; y++)
+        for (int x = 0; x < whole.width; x++)
+            if (shape.details.At(x, y) && whole.At(x, y) && !IsEdge(whole, x, y)) picture.Set(x, y, style.detail);
+    Blit(target, picture, left, top, 0xFF);
 }
