@@ -7,7 +7,7 @@
 
 #include "app/StartUp.h"
 #include "bench/Bench.h"
-#include "tests/win32/window/GdiCount.h"
+#include "tests/win32/HandleCounts.h"
 #include "ui/MainWindow.h"
 
 // Handles every pending message; returns when the main window's own paint ended, or -1 without one.
@@ -34,18 +34,6 @@ static double PressSpace(double* idle = nullptr) {
     double paintEnded = PumpMessages();
     if (idle != nullptr) *idle = NowMs() - start;
     return paintEnded - start;
-}
-
-static BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(window, CountWindow, count);
-    return TRUE;
-}
-
-static int CountThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
 }
 
 void MeasureSpaceToPaint() {

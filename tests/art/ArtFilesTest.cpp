@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <unistd.h>
+#include <sys/wait.h>
 #include <vector>
+
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -19,8 +19,8 @@ using Bytes = std::vector<uint8_t>;
 const char* const ArtFiles[] = {"PieceStrip.bmp", "App.ico", "DialogPicture.bmp"};
 
 Bytes ReadAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), {});
+    const std::string bytes = ReadBytes(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 uint32_t U16(const Bytes& bytes, size_t at) {
@@ -35,22 +35,6 @@ int RunMakeArt(const std::string& arguments) {
     int status = std::system((std::string("\"") + MAKE_ART + "\" " + arguments + " 2>/dev/null").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "make_art_XXXXXX").string();
-        path_ = mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~TempFolder() {
-        std::error_code ignored;  // a leftover temporary folder harms nothing
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // Checks the file and info headers of an uncompressed, bottom-up bitmap; returns the pixel offset.
 void ExpectPlainBitmap(const Bytes& bmp, uint32_t width, uint32_t height, uint32_t bits) {
@@ -80,9 +64,8 @@ int StripPixel(const Bytes& bmp, int x, int y) {
 }  // namespace
 
 TEST(ArtFiles, GeneratorRemakesTheCommittedFilesExactly) {
-    TempFolder folder;
-    ASSERT_FALSE(folder.Path().empty());
-    ASSERT_EQ(0, RunMakeArt("\"" + folder.Path() + "\""));
+    TemporaryFolder folder;
+    ASSERT_EQ(0, RunMakeArt("\"" + folder.Path().string() + "\""));
     for (const char* name : ArtFiles) {
         Bytes made = ReadAll(fs::path(folder.Path()) / name), committed = ReadAll(fs::path(RESOURCE_DIR) / name);
         EXPECT_FALSE(made.empty()) << name;
@@ -93,8 +76,8 @@ TEST(ArtFiles, GeneratorRemakesTheCommittedFilesExactly) {
 TEST(ArtFiles, GeneratorReportsWhatItCannotDo) {
     EXPECT_EQ(2, RunMakeArt(""));
     EXPECT_EQ(2, RunMakeArt("a b"));
-    TempFolder folder;
-    EXPECT_EQ(1, RunMakeArt("\"" + folder.Path() + "/missing\""));
+    TemporaryFolder folder;
+    EXPECT_EQ(1, RunMakeArt("\"" + folder.Path().string() + "/missing\""));
 }
 
 TEST(ArtFiles, PieceStripIsSixteenTilesWithTheStandardPalette) {

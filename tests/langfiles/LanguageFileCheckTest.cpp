@@ -1,26 +1,13 @@
 // The checker finds each kind of fault a translator's editor can leave, on the right line.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/TestFiles.h"
 #include "tools/langcheck/LanguageFileCheck.h"
 
 namespace {
-
-// UTF-16 LE; each wchar_t is taken as one code unit, so surrogates can be written one by one.
-std::string Units(const std::wstring& text) {
-    std::string bytes;
-    for (wchar_t unit : text) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>((unit >> 8) & 0xFF));
-    }
-    return bytes;
-}
 
 std::vector<std::wstring> GoodLines() {
     std::vector<std::wstring> lines = {L"1", L"Language - Test", L"Help.txt"};
@@ -31,7 +18,7 @@ std::vector<std::wstring> GoodLines() {
 
 std::string File(const std::vector<std::wstring>& lines, const std::string& mark = "\xFF\xFE") {
     std::string bytes = mark;
-    for (const std::wstring& line : lines) bytes += Units(line + L"\r\n");
+    for (const std::wstring& line : lines) bytes += Utf16Le(line + L"\r\n");
     return bytes;
 }
 
@@ -49,21 +36,15 @@ struct Expected {
 
 class LanguageFileCheck : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/langcheck-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        folder = std::string(pattern) + "/";
-        std::ofstream(folder + "Help.txt") << "help";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void SetUp() override { WriteBytes(temporary.Path() / "Help.txt", "help"); }
 
     std::string Write(const std::string& bytes) {
-        const std::string path = folder + "Test.Lang.txt";
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-        return path;
+        WriteBytes(temporary.Path() / "Test.Lang.txt", bytes);
+        return (temporary.Path() / "Test.Lang.txt").string();
     }
 
-    std::string folder;
+    TemporaryFolder temporary;
+    const std::string folder = temporary.Path().string() + "/";
 };
 
 }  // namespace
@@ -74,7 +55,7 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
     std::vector<std::wstring> thirtyTwo = GoodLines();
     thirtyTwo.push_back(L"spare");
     std::string lineFeedAlone = File(GoodLines());
-    lineFeedAlone.replace(lineFeedAlone.find(Units(L"text 6\r\n")), Units(L"text 6\r\n").size(), Units(L"text 6\n"));
+    lineFeedAlone.replace(lineFeedAlone.find(Utf16Le(L"text 6\r\n")), Utf16Le(L"text 6\r\n").size(), Utf16Le(L"text 6\n"));
     const std::string good = File(GoodLines());
     const std::string noFinalBreak = good.substr(0, good.size() - 4);
     std::string bigEndian;

@@ -1,29 +1,14 @@
 // The shipped language files: Russian holds the built-in texts, English translates every one.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "tests/support/TestFiles.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
 #include "tools/langcheck/LanguageFileCheck.h"
 
 static const std::string Folder = ZARVIK_LANGUAGES_DIR;
-
-static std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-static std::string Utf16Le(const std::wstring& text) {
-    std::string bytes;
-    for (wchar_t unit : text) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>((unit >> 8) & 0xFF));
-    }
-    return bytes;
-}
 
 TEST(LanguageFiles, ShippedFilesPassTheCheckerWithoutAWarning) {
     for (const char* name : {"Russian.Lang.txt", "English.Lang.txt"}) {
@@ -36,7 +21,7 @@ TEST(LanguageFiles, ShippedFilesPassTheCheckerWithoutAWarning) {
 TEST(LanguageFiles, RussianHoldsTheBuiltInTexts) {
     std::string expected = "\xFF\xFE";
     for (const std::wstring& text : DefaultTextTable) expected += Utf16Le(text + L"\r\n");
-    EXPECT_EQ(expected, ReadWhole(Folder + "Russian.Lang.txt"));
+    EXPECT_EQ(expected, ReadBytes(Folder + "Russian.Lang.txt"));
 }
 
 TEST(LanguageFiles, EnglishTranslatesEverySlot) {
@@ -58,7 +43,7 @@ TEST(LanguageFiles, EnglishTranslatesEverySlot) {
 // Notepad shows UTF-16 with a byte-order mark and CR LF line ends as it should.
 TEST(LanguageFiles, HelpTextsAreUtf16WithCrLf) {
     for (const char* name : {"Russian Help.txt", "English Help.txt"}) {
-        const std::string bytes = ReadWhole(Folder + name);
+        const std::string bytes = ReadBytes(Folder + name);
         ASSERT_GT(bytes.size(), 1000u) << name;
         EXPECT_EQ("\xFF\xFE", bytes.substr(0, 2)) << name;
         EXPECT_EQ(0u, bytes.size() % 2) << name;

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <iterator>
+#include <utility>
 
 #include "resources/resource.h"
 #include "ui/ToolbarButtons.h"
@@ -19,24 +20,17 @@ HBITMAP ImageStrip = nullptr;
 WNDPROC ToolbarProc = nullptr;
 std::vector<ButtonCall> Calls;
 
+const std::pair<UINT, ButtonOperation> RecordedMessages[] = {
+    {TB_ISBUTTONCHECKED, ButtonOperation::IsChecked},
+    {TB_CHECKBUTTON, ButtonOperation::Check},
+    {TB_ENABLEBUTTON, ButtonOperation::Enable},
+    {TB_HIDEBUTTON, ButtonOperation::Hide},
+};
+
 // Sits in front of the toolbar's own procedure and notes the four button-state messages.
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int command = static_cast<int>(wParam);
-    const long flag = static_cast<long>(lParam);
-    switch (message) {
-    case TB_ISBUTTONCHECKED:
-        Calls.push_back({ButtonOperation::IsChecked, command, flag});
-        break;
-    case TB_CHECKBUTTON:
-        Calls.push_back({ButtonOperation::Check, command, flag});
-        break;
-    case TB_ENABLEBUTTON:
-        Calls.push_back({ButtonOperation::Enable, command, flag});
-        break;
-    case TB_HIDEBUTTON:
-        Calls.push_back({ButtonOperation::Hide, command, flag});
-        break;
-    }
+    for (const auto& [recorded, operation] : RecordedMessages)
+        if (message == recorded) Calls.push_back({operation, static_cast<int>(wParam), static_cast<long>(lParam)});
     return CallWindowProcW(ToolbarProc, window, message, wParam, lParam);
 }
 

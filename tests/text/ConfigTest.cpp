@@ -1,7 +1,7 @@
 // config.txt, the version check and the paths beside the executable.
 #include "text/Config.h"
 
-#include "tests/text/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include "text/FileAccess.h"
 
 #include <gtest/gtest.h>

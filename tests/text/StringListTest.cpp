@@ -1,7 +1,7 @@
 // Reading and writing the UTF-16 line files, byte for byte.
 #include "text/StringList.h"
 
-#include "tests/text/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The whole load beside the test program: config.txt, the language file, fallbacks and messages.
 #include "text/TextResources.h"
 
-#include "tests/text/TestFiles.h"
+#include "tests/support/TestFiles.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
 #include "text/StringList.h"

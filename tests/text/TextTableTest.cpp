@@ -1,7 +1,7 @@
 // The built-in texts and putting them back.
 #include "text/TextTable.h"
 
-#include "tests/text/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -69,15 +69,13 @@ TEST_F(FontCommand, OkTakesFontAndColourAndRepaintsAtOnce) {
     RunSystemDialog({{L"Game Rules Help",
                       // The notification code in the high word makes no difference.
                       [](HWND dialog) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_FONT, 5), 0); }},
-                     {L"",
-                      [&](HWND fontBox) {
-                          offered = SelectedColour(fontBox);
-                          face = SelectOtherFace(fontBox);
-                          SelectSize(fontBox, L"20");
-                          SelectColour(fontBox, RGB(255, 0, 0));
-                          PostMessageW(fontBox, WM_COMMAND, IDOK, 0);
-                      },
-                      IsFontDialog},
+                     InFontBox([&](HWND fontBox) {
+                         offered = SelectedColour(fontBox);
+                         face = SelectOtherFace(fontBox);
+                         SelectSize(fontBox, L"20");
+                         SelectColour(fontBox, RGB(255, 0, 0));
+                         PostMessageW(fontBox, WM_COMMAND, IDOK, 0);
+                     }),
                      CloseSystemDialog},
                     &ran);
     ASSERT_TRUE(ran);
@@ -101,14 +99,12 @@ TEST_F(FontCommand, CancelKeepsFontAndColourAndStillRepaints) {
     COLORREF offered = 0;
     bool ran = false;
     RunSystemDialog({{L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDC_FONT); }},
-                     {L"",
-                      [&](HWND fontBox) {
-                          offered = SelectedColour(fontBox);
-                          SelectOtherFace(fontBox);
-                          SelectColour(fontBox, RGB(255, 0, 0));
-                          PostMessageW(fontBox, WM_COMMAND, IDCANCEL, 0);
-                      },
-                      IsFontDialog},
+                     InFontBox([&](HWND fontBox) {
+                         offered = SelectedColour(fontBox);
+                         SelectOtherFace(fontBox);
+                         SelectColour(fontBox, RGB(255, 0, 0));
+                         PostMessageW(fontBox, WM_COMMAND, IDCANCEL, 0);
+                     }),
                      CloseSystemDialog},
                     &ran);
     ASSERT_TRUE(ran);

@@ -41,6 +41,13 @@ DialogStep ReadAndClose(SeenDialog& seen) {
             }};
 }
 
+// Picks the file, answers the one message box the switch raises, then reads the dialog and closes it.
+bool SwitchWithAMessage(const std::wstring& path, std::vector<SeenMessage>& messages, SeenDialog& seen) {
+    bool ran = false;
+    RunSystemDialog({PressLanguage, PickFile(path), AnswerMessage(messages), ReadAndClose(seen)}, &ran);
+    return ran && messages.size() == 1;
+}
+
 std::vector<std::wstring> DialogTextsFor(const std::vector<std::wstring>& lines) {
     return {L"Zarvik 1 Moves Generator", lines[TS_LANGUAGE_NAME], lines[TS_UI_CREDITS], lines[TS_HELP_CREDITS]};
 }
@@ -93,7 +100,7 @@ TEST_F(LanguageSwitch, AFileInTheLanguageFolderIsSavedAndShownAtOnce) {
     ASSERT_TRUE(ran);
     EXPECT_EQ(ModulePath(L"Languages"), startFolder);
     EXPECT_EQ((std::vector<std::wstring>{L"Language Files", L"Any Files"}), filters);
-    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), ReadBytes(ModulePath(L"config.txt")));
     EXPECT_EQ(beta, TextTableNow());
     EXPECT_EQ(ModulePath(L"Languages\\Beta Help.txt"), HelpFilePath);
     EXPECT_EQ(DialogTextsFor(beta), seen.texts);
@@ -110,7 +117,7 @@ TEST_F(LanguageSwitch, TheSameNameElsewhereLoadsTheOneInTheLanguageFolder) {
     bool ran = false;
     RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Elsewhere\\Beta.Lang.txt")), ReadAndClose(seen)}, &ran);
     ASSERT_TRUE(ran);
-    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Beta.Lang.txt"), ReadBytes(ModulePath(L"config.txt")));
     EXPECT_EQ(beta, TextTableNow());
     EXPECT_EQ(DialogTextsFor(beta), seen.texts);
 }
@@ -120,19 +127,14 @@ TEST_F(LanguageSwitch, AnEmptyFilePassesTheProbeThenFallsBackToTheBuiltInTexts) 
                             0, nullptr));
     std::vector<SeenMessage> messages;
     SeenDialog seen;
-    bool ran = false;
-    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\Empty.Lang.txt")), AnswerMessage(messages),
-                     ReadAndClose(seen)},
-                    &ran);
-    ASSERT_TRUE(ran);
-    ASSERT_EQ(1u, messages.size());
+    ASSERT_TRUE(SwitchWithAMessage(ModulePath(L"Languages\\Empty.Lang.txt"), messages, seen));
     EXPECT_EQ(L"Zarvik", messages[0].caption);
     EXPECT_EQ(L"Error Load Language File:\n\n" + ModulePath(L"Languages\\Empty.Lang.txt"), messages[0].text);
     const std::vector<std::wstring> defaults(std::begin(DefaultTextTable), std::end(DefaultTextTable));
     EXPECT_EQ(defaults, TextTableNow());
     EXPECT_EQ(DialogTextsFor(defaults), seen.texts);
     EXPECT_EQ(L"Language - Russian", seen.texts[1]);
-    EXPECT_EQ(ConfigBytes(L"Languages", L"Empty.Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(ConfigBytes(L"Languages", L"Empty.Lang.txt"), ReadBytes(ModulePath(L"config.txt")));
 }
 
 // Greek has no place in the Russian ANSI code page the tests run under.
@@ -145,7 +147,7 @@ TEST_F(LanguageSwitch, ANameOutsideTheAnsiCodePageLoads) {
     RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\" + greek + L".Lang.txt")), ReadAndClose(seen)},
                     &ran);
     ASSERT_TRUE(ran);
-    EXPECT_EQ(ConfigBytes(L"Languages", greek + L".Lang.txt"), FileBytes(ModulePath(L"config.txt")));
+    EXPECT_EQ(ConfigBytes(L"Languages", greek + L".Lang.txt"), ReadBytes(ModulePath(L"config.txt")));
     EXPECT_EQ(lines, TextTableNow());
     EXPECT_EQ(DialogTextsFor(lines), seen.texts);
 }
@@ -167,7 +169,7 @@ TEST_F(LanguageSwitch, CancelOrAnUnreadableFileChangesNothing) {
     };
     for (const auto& c : cases) {
         BackdateFile(configPath);
-        const std::string bytesBefore = FileBytes(configPath);
+        const std::string bytesBefore = ReadBytes(configPath);
         const FILETIME timeBefore = ModificationTime(configPath);
         HANDLE lock = c.lockedFile ? LockFile(ModulePath(c.lockedFile)) : INVALID_HANDLE_VALUE;
         SeenDialog seen;
@@ -175,7 +177,7 @@ TEST_F(LanguageSwitch, CancelOrAnUnreadableFileChangesNothing) {
         RunSystemDialog({PressLanguage, {L"Change Language", c.answer}, ReadAndClose(seen)}, &ran);
         if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
         EXPECT_TRUE(ran) << c.what;
-        EXPECT_EQ(bytesBefore, FileBytes(configPath)) << c.what;
+        EXPECT_EQ(bytesBefore, ReadBytes(configPath)) << c.what;
         const FILETIME timeAfter = ModificationTime(configPath);
         EXPECT_EQ(0, CompareFileTime(&timeBefore, &timeAfter)) << c.what;
         EXPECT_EQ(alpha, TextTableNow()) << c.what;
@@ -186,18 +188,14 @@ TEST_F(LanguageSwitch, CancelOrAnUnreadableFileChangesNothing) {
 
 TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChanges) {
     const std::wstring configPath = ModulePath(L"config.txt");
-    const std::string bytesBefore = FileBytes(configPath);
+    const std::string bytesBefore = ReadBytes(configPath);
     HANDLE lock = LockFile(configPath);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     std::vector<SeenMessage> messages;
     SeenDialog seen;
-    bool ran = false;
-    RunSystemDialog({PressLanguage, PickFile(ModulePath(L"Languages\\Beta.Lang.txt")), AnswerMessage(messages),
-                     ReadAndClose(seen)},
-                    &ran);
+    const bool switched = SwitchWithAMessage(ModulePath(L"Languages\\Beta.Lang.txt"), messages, seen);
     CloseHandle(lock);
-    ASSERT_TRUE(ran);
-    ASSERT_EQ(1u, messages.size());
+    ASSERT_TRUE(switched);
     EXPECT_EQ(L"Error Save Config File:\n\n" + configPath, messages[0].text);
     EXPECT_EQ(alpha, TextTableNow());
     EXPECT_EQ(DialogTextsFor(alpha), seen.texts);
@@ -205,6 +203,6 @@ TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChange
     EXPECT_EQ((std::vector<std::wstring>{L"1", L"Languages", L"Alpha.Lang.txt"}),
               std::vector<std::wstring>(std::begin(ConfigLines), std::end(ConfigLines)));
     EXPECT_TRUE(FullPaints().empty());
-    EXPECT_EQ(bytesBefore, FileBytes(configPath));
+    EXPECT_EQ(bytesBefore, ReadBytes(configPath));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((configPath + L".tmp").c_str())) << "a stray file is left";
 }

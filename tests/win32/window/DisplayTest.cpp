@@ -7,8 +7,9 @@
 #include "core/AnnouncementList.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
-#include "tests/win32/window/GdiCount.h"
-#include "tests/win32/window/WindowTesting.h"
+#include "tests/win32/HandleCounts.h"
+#include "tests/win32/Pixels.h"
+#include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
@@ -32,10 +33,6 @@ protected:
     }
     void TearDown() override { CloseTestMainWindow(); }
 
-    static void Command(int command) {
-        SendMessageW(MainWindowHandle, WM_COMMAND, command, 0);
-        PumpMessages();
-    }
     static DWORD BufferPixel(int x, int y) { return BackBufferPixel(x, y); }
     static int PictureTop() { return ToolbarHeight / 2 + 20; }
 };
@@ -75,7 +72,7 @@ TEST_F(DisplayTest, BackBufferIsHalfTheClientAreaAndIsStretchedOverAllOfIt) {
 
 TEST_F(DisplayTest, NewGameShowsTheWhiteTurnTileCentredTwentyPixelsUnderTheToolbar) {
     ResizeClientArea(574, 300);
-    Command(ID_NEW_GAME);
+    SendCommand(ID_NEW_GAME);
     ASSERT_EQ(287, BackBuffer.width);
     const int left = 123;  // (287 - 40) / 2
     const int top = PictureTop();
@@ -106,7 +103,7 @@ TEST_F(DisplayTest, NewGameShowsTheWhiteTurnTileCentredTwentyPixelsUnderTheToolb
 
 TEST_F(DisplayTest, LinesAreCentredUnderThePictureAndSixteenPixelsApart) {
     ResizeClientArea(574, 400);
-    Command(ID_WHITE_TURN);
+    SendCommand(ID_WHITE_TURN);
     ASSERT_EQ(2u, AnnouncementList.size());
     const SIZE cell = SystemFontExtent(Mark);
     const int firstCentre = ToolbarHeight / 2 + 40 + 40;  // picture's top gap + tile + 40
@@ -133,7 +130,7 @@ TEST_F(DisplayTest, LinesAreCentredUnderThePictureAndSixteenPixelsApart) {
 
 TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLeftThem) {
     ResizeClientArea(574, 300);
-    Command(ID_WHITE_TURN);
+    SendCommand(ID_WHITE_TURN);
     const auto before = LineInk();
     ASSERT_FALSE(before.empty());
     for (int command : {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN})
@@ -190,7 +187,7 @@ TEST_F(DisplayTest, NoPictureOrNoStripDrawsNothingAndKeepsTheTextOrigin) {
 }
 
 TEST_F(DisplayTest, MinimisedWindowDrawsNothingAndRestoringDrawsAgain) {
-    Command(ID_NEW_GAME);
+    SendCommand(ID_NEW_GAME);
     ShowWindow(MainWindowHandle, SW_MINIMIZE);
     PumpMessages();
     RECT client;
@@ -261,7 +258,7 @@ TEST_F(DisplayTest, AFontThatCannotBeMadeGivesTheErrorLineAtEachLinesHeight) {
 
 // The memory DC can't be made either: the paint draws nothing, and the next one draws again.
 TEST_F(DisplayTest, APaintWithoutGdiHandlesDrawsNothingAndRecovers) {
-    Command(ID_NEW_GAME);
+    SendCommand(ID_NEW_GAME);
     static_cast<DWORD*>(BackBuffer.pixels)[0] = 0x123456;
     std::vector<HGDIOBJ> filler;
     for (HGDIOBJ made; filler.size() < 100000 && (made = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)

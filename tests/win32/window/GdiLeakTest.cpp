@@ -3,41 +3,25 @@
 
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
-#include "tests/win32/window/GdiCount.h"
-#include "tests/win32/window/WindowTesting.h"
+#include "tests/win32/HandleCounts.h"
+#include "tests/win32/ModalBoxes.h"
+#include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
-BOOL CALLBACK CountOne(HWND, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
-int CountThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountOne, reinterpret_cast<LPARAM>(&count));
-    EnumChildWindows(MainWindowHandle, CountOne, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-void Command(int command) {
-    SendMessageW(MainWindowHandle, WM_COMMAND, command, 0);
-    PumpMessages();
-}
-
 // One of everything the players can do to the main window, with its paints.
 void PlayARound() {
-    Command(ID_NEW_GAME);
+    SendCommand(ID_NEW_GAME);
     for (int i = 0; i < 4; i++) {
-        SendMessageW(MainWindowHandle, WM_KEYUP, VK_SPACE, 0xC0390001);
+        ReleaseSpace();
         PumpMessages();
     }
     for (int command : {ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN})
         ClickToolbarButton(command);
-    Command(ID_BLACK_TURN);  // stalemate
+    SendCommand(ID_BLACK_TURN);  // stalemate
     for (int command : {ID_WHITE_TURN, ID_NEW_GAME, ID_HELP, ID_BLACK_KING}) ToolbarTooltip(command);
     ResizeClientArea(300, 200);
     ShowWindow(MainWindowHandle, SW_MINIMIZE);
@@ -46,10 +30,10 @@ void PlayARound() {
     ResizeClientArea(575, 300);
     lstrcpyW(DisplayFont.lfFaceName, L"DejaVu Sans");  // a made font instead of the stock one
     DisplayFont.lfHeight = -14;
-    Command(ID_WHITE_TURN);
+    SendCommand(ID_WHITE_TURN);
     DisplayFont = {};
-    AnswerDialogs([] { ShowMessage(L"message"); }, nullptr, IDOK);
-    AnswerDialogs([] { Command(ID_HELP); }, nullptr, IDOK);  // the system dialog with its picture
+    PlayDialogs([] { ShowMessage(L"message"); }, {Answer(IDOK)});
+    PlayDialogs([] { SendCommand(ID_HELP); }, {Answer(IDOK)});  // the system dialog with its picture
 }
 
 TEST(GdiLeak, PlayingPaintingAndOpeningDialogsLeaksNothing) {
@@ -70,7 +54,7 @@ TEST(GdiLeak, ClosingTheWindowReleasesTheBackBuffer) {
     const int objects = CountGdiObjects();
     ASSERT_TRUE(OpenTestMainWindow());
     FillTextTableWithSlotNumbers();
-    Command(ID_NEW_GAME);
+    SendCommand(ID_NEW_GAME);
     ASSERT_NE(nullptr, BackBuffer.bitmap);
     CloseTestMainWindow();
     EXPECT_EQ(nullptr, BackBuffer.bitmap);

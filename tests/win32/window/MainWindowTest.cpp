@@ -12,7 +12,8 @@
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
-#include "tests/win32/window/WindowTesting.h"
+#include "tests/win32/ModalBoxes.h"
+#include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
 #include "ui/ToolbarButtons.h"
@@ -24,12 +25,6 @@ protected:
     void SetUp() override { ASSERT_TRUE(OpenTestMainWindow()); }
     void TearDown() override { CloseTestMainWindow(); }
 };
-
-std::wstring Caption(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
 
 // The constant of the piece pictures: 1-6 black, 7-12 white.
 bool ShowsAPieceOf(int firstImage) { return PieceImage >= firstImage && PieceImage < firstImage + 6; }
@@ -53,7 +48,7 @@ TEST_F(MainWindowTest, SpaceDrawsOnReleaseOnlyAndAlternatesFromWhite) {
     } expected[] = {{TS_WHITE_PROMPT, 7, ID_WHITE_TURN}, {TS_BLACK_PROMPT, 1, ID_BLACK_TURN},
                     {TS_WHITE_PROMPT, 7, ID_WHITE_TURN}};
     for (const auto& draw : expected) {
-        SendMessageW(MainWindowHandle, WM_KEYUP, VK_SPACE, 0xC0390001);
+        ReleaseSpace();
         ASSERT_EQ(2u, AnnouncementList.size());
         EXPECT_EQ(draw.prompt, AnnouncementList[0]);
         EXPECT_TRUE(ShowsAPieceOf(draw.firstImage)) << PieceImage;
@@ -131,7 +126,7 @@ TEST_F(MainWindowTest, ComesUpAt575By400WithoutMenuAndWithTheTitleFromTheResourc
     EXPECT_EQ(575, outer.right - outer.left);
     EXPECT_EQ(400, outer.bottom - outer.top);
     EXPECT_EQ(nullptr, GetMenu(MainWindowHandle));
-    EXPECT_EQ(L"Zarvik", Caption(MainWindowHandle));
+    EXPECT_EQ(L"Zarvik", WindowText(MainWindowHandle));
     EXPECT_STREQ(L"IGAME", MainWindow.className);
     EXPECT_TRUE(IsWindowVisible(MainWindowHandle));
     EXPECT_NE(nullptr, MainWindow.accelerators);
@@ -155,7 +150,7 @@ TEST_F(MainWindowTest, StartUpSeedsTheGeneratorFromTheClock) {
 TEST_F(MainWindowTest, StartUpTitlesLoadsTheTextsAndStartsAGame) {
     const auto lines = WriteTestLanguageFiles();
     StartUp();
-    EXPECT_EQ(L"Zarvik 1 Moves Generator version 7", Caption(MainWindowHandle));
+    EXPECT_EQ(L"Zarvik 1 Moves Generator version 7", WindowText(MainWindowHandle));
     EXPECT_EQ(lines[TS_PRESS_WHITE], TextTable[TS_PRESS_WHITE]);
     EXPECT_EQ(std::vector<std::int32_t>{TS_PRESS_WHITE}, AnnouncementList);
     EXPECT_EQ(14, PieceImage);
@@ -165,25 +160,21 @@ TEST_F(MainWindowTest, StartUpTitlesLoadsTheTextsAndStartsAGame) {
 
 TEST_F(MainWindowTest, ShowMessageIsAnOkBoxOwnedByTheWindowAndCaptionedWithTheTitle) {
     SetTitle(L"Something else");  // the box keeps the resource title
-    std::wstring caption, text;
-    HWND owner = nullptr, cancel = nullptr, ok = nullptr;
+    std::vector<SeenMessage> seen;
+    HWND cancel = nullptr, ok = nullptr;
+    const DialogStep readAndAnswer = AnswerMessage(seen);
+    const DialogStep readButtons = {L"Zarvik", [&](HWND box) {
+                                        ok = GetDlgItem(box, IDOK);
+                                        cancel = GetDlgItem(box, IDCANCEL);
+                                        readAndAnswer.act(box);
+                                    }};
     int answer = 0;
-    int boxes = AnswerDialogs([&] { answer = ShowMessage(L"Line one:\n\nC:\\path\\file.txt"); },
-                              [&](HWND box) {
-                                  caption = Caption(box);
-                                  wchar_t body[256] = {};
-                                  GetDlgItemTextW(box, 0xFFFF, body, 256);
-                                  text = body;
-                                  owner = GetWindow(box, GW_OWNER);
-                                  ok = GetDlgItem(box, IDOK);
-                                  cancel = GetDlgItem(box, IDCANCEL);
-                              },
-                              IDOK);
-    EXPECT_EQ(1, boxes);
+    EXPECT_TRUE(PlayDialogs([&] { answer = ShowMessage(L"Line one:\n\nC:\\path\\file.txt"); }, {readButtons}));
     EXPECT_EQ(IDOK, answer);
-    EXPECT_EQ(L"Zarvik", caption);
-    EXPECT_EQ(L"Line one:\n\nC:\\path\\file.txt", text);
-    EXPECT_EQ(MainWindowHandle, owner);
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ(L"Zarvik", seen[0].caption);
+    EXPECT_EQ(L"Line one:\n\nC:\\path\\file.txt", seen[0].text);
+    EXPECT_EQ(MainWindowHandle, seen[0].owner);
     EXPECT_NE(nullptr, ok);
     EXPECT_EQ(nullptr, cancel);
 }
@@ -213,52 +204,28 @@ void TypeWithAlt(wchar_t character) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Each step starts only when no dialog is open, so its keys reach the program's own loop.
-std::vector<std::pair<UINT, WPARAM>> Script;
-size_t ScriptStep = 0;
-
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (IsWindowVisible(window) && std::wstring(className) == L"#32770") *reinterpret_cast<bool*>(found) = true;
-    return TRUE;
-}
-
-void CALLBACK StartNextStep(HWND, UINT, UINT_PTR, DWORD) {
-    bool dialogOpen = false;
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&dialogOpen));
-    if (dialogOpen || ScriptStep >= Script.size()) return;
-    const auto& [message, wParam] = Script[ScriptStep++];
-    if (message == WM_SYSCHAR)
-        TypeWithAlt(static_cast<wchar_t>(wParam));
-    else
-        PostMessageW(MainWindowHandle, message, wParam, 0);
-}
-
 TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
     SetForegroundWindow(MainWindowHandle);
     SetFocus(MainWindowHandle);
-    Script = {{WM_SYSCHAR, L'?'}, {WM_SYSCHAR, L'/'}, {WM_SYSCHAR, L'x'}, {WM_CHAR, L'?'},
-              {WM_COMMAND, ID_HELP}, {WM_COMMAND, ID_EXIT}};
-    ScriptStep = 0;
     std::vector<HWND> owners;
-    std::vector<bool> hasLanguageButton;
+    const DialogStep closeTheDialog = Answer(IDCANCEL, [&](HWND dialog) {
+        EXPECT_NE(nullptr, GetDlgItem(dialog, IDC_LANGUAGE)) << "not the system dialog";
+        owners.push_back(GetWindow(dialog, GW_OWNER));
+    });
+    auto post = [](UINT message, WPARAM wParam) {
+        return WhenNoBox([=] { PostMessageW(MainWindowHandle, message, wParam, 0); });
+    };
+    // Each key goes in only once no box is open, so it reaches the program's own loop; a box too many or
+    // too few leaves a step unplayed.
     int exitCode = -1;
-    UINT_PTR timer = SetTimer(nullptr, 0, 25, StartNextStep);
-    int boxes = AnswerDialogs([&] { exitCode = RunMessageLoop(); },
-                              [&](HWND dialog) {
-                                  owners.push_back(GetWindow(dialog, GW_OWNER));
-                                  hasLanguageButton.push_back(GetDlgItem(dialog, IDC_LANGUAGE) != nullptr);
-                              },
-                              IDCANCEL);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(3, boxes) << "only Alt+?, Alt+/ and Help open the dialog";
+    EXPECT_TRUE(PlayDialogs([&] { exitCode = RunMessageLoop(); },
+                            {WhenNoBox([] { TypeWithAlt(L'?'); }), closeTheDialog,
+                             WhenNoBox([] { TypeWithAlt(L'/'); }), closeTheDialog,
+                             WhenNoBox([] { TypeWithAlt(L'x'); }), post(WM_CHAR, L'?'), post(WM_COMMAND, ID_HELP),
+                             closeTheDialog, post(WM_COMMAND, ID_EXIT)}))
+        << "only Alt+?, Alt+/ and Help open the dialog";
     EXPECT_EQ(0, exitCode);
-    EXPECT_EQ(Script.size(), ScriptStep);
-    for (size_t i = 0; i < owners.size(); i++) {
-        EXPECT_TRUE(hasLanguageButton[i]) << i;
-        EXPECT_EQ(MainWindowHandle, owners[i]) << i;
-    }
+    EXPECT_EQ(std::vector<HWND>(3, MainWindowHandle), owners);
 }
 
 }  // namespace

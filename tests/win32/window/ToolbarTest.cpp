@@ -7,7 +7,7 @@
 #include "core/AnnouncementList.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
-#include "tests/win32/window/WindowTesting.h"
+#include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"

@@ -1,11 +1,16 @@
-// Helpers of the text tests: bytes of UTF-16 files, fresh folders and the files beside the exe.
+// What every suite needs of files: UTF-16 bytes, whole files read and written, fresh folders.
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
-// The UTF-16 little-endian bytes of text, without a byte-order mark.
+// The UTF-16 little-endian bytes of text, without a byte-order mark. Each wchar_t is taken as one
+// code unit, so surrogates can be written one by one.
 std::string Utf16Le(const std::u16string& text);
+std::string Utf16Le(const std::wstring& text);
+// A line file as the program writes it: byte-order mark, then each line and CR LF.
+std::string LineFileBytes(const std::vector<std::wstring>& lines);
 // text as a wide string, one unit per UTF-16 unit, so it compares with what the reader returns.
 std::wstring Wide(const std::u16string& text);
 std::string Utf8(const std::wstring& text);

@@ -1,5 +1,5 @@
-// Counting the process's live GDI objects, for leak checks in tests and benchmarks.
-#include "tests/win32/window/GdiCount.h"
+// Counting the process's live GDI objects and this thread's windows, for leak checks in tests and benchmarks.
+#include "tests/win32/HandleCounts.h"
 
 #include <windows.h>
 
@@ -12,5 +12,22 @@ int CountGdiObjects() {
     int count = 0;
     for (ULONG_PTR index = 1; index <= 0xFFFF; index++)
         if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) count++;
+    return count;
+}
+
+static BOOL CALLBACK CountOne(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+static BOOL CALLBACK CountWithChildren(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountOne, count);  // all descendants, not only the direct children
+    return TRUE;
+}
+
+int CountThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWithChildren, reinterpret_cast<LPARAM>(&count));
     return count;
 }

@@ -1,13 +1,14 @@
-// Driving the system dialog and the boxes it opens, in-process, with a thread timer and a time limit.
-#include "tests/win32/dialog/DialogTesting.h"
+// Answering the modal boxes a test opens with a thread timer and a time limit.
+#include "tests/win32/ModalBoxes.h"
 
 #include <dlgs.h>
 
 #include <iterator>
 
 #include "resources/resource.h"
-#include "ui/MainWindow.h"
+#include "tests/win32/TestWindow.h"
 #include "ui/SystemDialog.h"
+#include "ui/UiServices.h"
 
 namespace {
 
@@ -31,14 +32,25 @@ BOOL CALLBACK CancelBox(HWND window, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK FindAnyBox(HWND window, LPARAM found) {
+    if (!IsDialogBox(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 BOOL CALLBACK FindStepBox(HWND window, LPARAM found) {
     const DialogStep& step = Playing.steps[Playing.next];
     if (!IsDialogBox(window) || !IsWindowEnabled(window)) return TRUE;
-    wchar_t caption[128] = {};
-    GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
-    if ((!step.caption.empty() && step.caption != caption) || (step.ready && !step.ready(window))) return TRUE;
+    if ((!step.caption.empty() && step.caption != WindowText(window)) || (step.ready && !step.ready(window)))
+        return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
+}
+
+HWND FindBox(WNDENUMPROC match) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), match, reinterpret_cast<LPARAM>(&box));
+    return box;
 }
 
 void CALLBACK OnPlayTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -48,9 +60,12 @@ void CALLBACK OnPlayTimer(HWND, UINT, UINT_PTR, DWORD) {
         Playing.timedOut = true;
         EnumThreadWindows(GetCurrentThreadId(), CancelBox, 0);
     } else if (Playing.next < Playing.steps.size()) {
-        HWND box = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindStepBox, reinterpret_cast<LPARAM>(&box));
-        if (box != nullptr) Playing.steps[Playing.next++].act(box);
+        DialogStep& step = Playing.steps[Playing.next];
+        HWND box = FindBox(step.whenNoBox ? FindAnyBox : FindStepBox);
+        if (step.whenNoBox ? box == nullptr : box != nullptr) {
+            Playing.next++;
+            step.act(box);
+        }
     }
     Playing.busy = false;
 }
@@ -65,6 +80,24 @@ bool PlayDialogs(const std::function<void()>& action, const std::vector<DialogSt
     const bool allRan = !Playing.timedOut && Playing.next == Playing.steps.size();
     Playing = Player{};
     return allRan;
+}
+
+DialogStep Answer(WPARAM reply, const std::function<void(HWND)>& inspect) {
+    return {L"", [reply, inspect](HWND box) {
+                if (inspect) inspect(box);
+                PostMessageW(box, WM_COMMAND, reply, 0);
+            }};
+}
+
+DialogStep WhenNoBox(const std::function<void()>& act) {
+    return {L"", [act](HWND) { act(); }, nullptr, true};
+}
+
+DialogStep AnswerMessage(std::vector<SeenMessage>& seen) {
+    return {L"Zarvik", [&seen](HWND box) {
+                seen.push_back({WindowText(box), ItemText(box, 0xFFFF), GetWindow(box, GW_OWNER)});
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }};
 }
 
 INT_PTR RunSystemDialog(const std::vector<DialogStep>& steps, bool* allStepsRan) {
@@ -91,3 +124,5 @@ void PostCommand(HWND dialog, int command) {
 }
 
 bool IsFontDialog(HWND box) { return GetDlgItem(box, cmb1) != nullptr && GetDlgItem(box, cmb4) != nullptr; }
+
+DialogStep InFontBox(const std::function<void(HWND)>& act) { return {L"", act, IsFontDialog}; }

@@ -1,17 +1,27 @@
-// Helpers of the text tests, written without the code under test.
-#include "tests/text/TestFiles.h"
+// What every suite needs of files, written without the code under test.
+#include "tests/support/TestFiles.h"
 
 #include <atomic>
 #include <chrono>
 #include <fstream>
 #include <iterator>
 
-std::string Utf16Le(const std::u16string& text) {
+template <typename Text>
+static std::string LittleEndianUnits(const Text& text) {
     std::string bytes;
-    for (char16_t unit : text) {
+    for (auto unit : text) {
         bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
+        bytes += static_cast<char>((unit >> 8) & 0xFF);
     }
+    return bytes;
+}
+
+std::string Utf16Le(const std::u16string& text) { return LittleEndianUnits(text); }
+std::string Utf16Le(const std::wstring& text) { return LittleEndianUnits(text); }
+
+std::string LineFileBytes(const std::vector<std::wstring>& lines) {
+    std::string bytes = "\xFF\xFE";
+    for (const std::wstring& line : lines) bytes += Utf16Le(line + L"\r\n");
     return bytes;
 }
 
@@ -80,7 +90,7 @@ TemporaryFolder::TemporaryFolder() {
     static std::atomic<int> serial{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     path_ = std::filesystem::temp_directory_path() /
-            ("zarvik-text-" + std::to_string(stamp) + "-" + std::to_string(serial++));
+            ("zarvik-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
     std::filesystem::create_directories(path_);
 }
 

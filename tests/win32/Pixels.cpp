@@ -1,0 +1,62 @@
+// Pixels the tests compare: the display's back buffer, a canvas to draw into, the strip's tiles.
+#include "tests/win32/Pixels.h"
+
+#include <algorithm>
+
+#include "resources/resource.h"
+#include "ui/Display.h"
+
+DWORD BackBufferPixel(int x, int y) {
+    GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(BackBuffer.pixels);
+    return pixels[static_cast<size_t>(BackBuffer.height - 1 - y) * BackBuffer.width + x] & 0xFFFFFF;
+}
+
+PixelCanvas::PixelCanvas(int w, int h) : width(w), height(h) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<DWORD*>(bits);
+    dc = CreateCompatibleDC(nullptr);
+    previous = SelectObject(dc, bitmap);
+    std::fill(pixels, pixels + static_cast<size_t>(w) * h, 0xB0B0B0);
+}
+
+PixelCanvas::~PixelCanvas() {
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+DWORD PixelCanvas::At(int x, int y) const {
+    GdiFlush();
+    return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF;
+}
+
+std::vector<DWORD> StripTile(int tile) {
+    HBITMAP strip = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PIECE_STRIP));
+    PixelCanvas canvas(40, 40);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(source, strip);
+    BitBlt(canvas.dc, 0, 0, 40, 40, source, 40 * tile, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    DeleteObject(strip);
+    std::vector<DWORD> result;
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 40; x++) result.push_back(canvas.At(x, y));
+    return result;
+}
+
+std::vector<DWORD> BackBufferNow() {
+    GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(BackBuffer.pixels);
+    if (pixels == nullptr) return {};
+    return std::vector<DWORD>(pixels, pixels + static_cast<size_t>(BackBuffer.width) * BackBuffer.height);
+}

@@ -1,0 +1,174 @@
+// The real main window in-process: opened and closed with every program-wide state reset, pumped,
+// driven through its toolbar and commands.
+#include "tests/win32/TestWindow.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+
+#include "app/StartUp.h"
+#include "core/AnnouncementList.h"
+#include "core/Lcg32.h"
+#include "text/Config.h"
+#include "text/StringList.h"
+#include "text/TextResources.h"
+#include "text/TextTable.h"
+#include "ui/Display.h"
+#include "ui/FontChoice.h"
+#include "ui/MainWindow.h"
+#include "ui/Toolbar.h"
+
+void ResetProgramState() {
+    ReleaseBackBuffer();
+    MainWindowHandle = nullptr;
+    ToolbarWindow = nullptr;
+    ToolbarHeight = 0;
+    MainWindow = {};
+    AnnouncementList.clear();
+    PieceImage = 0;
+    TextOrigin = {0, 0};
+    DisplayFont = {};
+    TextColour = 0;
+    FontRequest = {};
+    FontStyleName[0] = L'\0';
+    Generator.Init(32, false);
+    for (std::wstring& text : TextTable) text.clear();
+    for (std::wstring& line : ConfigLines) line.clear();
+    LanguageFolder.clear();
+    LanguageFileName.clear();
+    LanguageName.clear();
+    HelpFilePath.clear();
+    LoadErrorMessage.clear();
+    WindowTitle.clear();
+}
+
+bool OpenTestMainWindow() {
+    ResetProgramState();
+    InstanceHandle = GetModuleHandleW(nullptr);
+    SetLastError(0);
+    bool ok = CreateMainWindow(SW_SHOWNORMAL);
+    if (!ok)  // say which step failed
+        std::fprintf(stderr, "CreateMainWindow failed: title \"%ls\", class \"%ls\", window %p, error %lu\n",
+                     MainWindow.title, MainWindow.className, static_cast<void*>(MainWindowHandle), GetLastError());
+    PumpMessages();
+    return ok;
+}
+
+void CloseTestMainWindow() {
+    if (MainWindowHandle != nullptr && IsWindow(MainWindowHandle)) DestroyWindow(MainWindowHandle);
+    PumpMessages();
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    UnregisterClassW(L"IGAME", GetModuleHandleW(nullptr));
+    ResetProgramState();
+}
+
+int PumpMessages() {
+    int paints = 0;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the caller's loop
+            break;
+        }
+        if (message.message == WM_PAINT && message.hwnd == MainWindowHandle) paints++;
+        if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return paints;
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void ResizeClientArea(int width, int height) {
+    RECT outer = {0, 0, width, height};
+    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    SetWindowPos(MainWindowHandle, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages();
+}
+
+void SendCommand(int command) {
+    SendMessageW(MainWindowHandle, WM_COMMAND, command, 0);
+    PumpMessages();
+}
+
+void ReleaseSpace() { SendMessageW(MainWindowHandle, WM_KEYUP, VK_SPACE, 0xC0390001); }
+
+void FillTextTableWithSlotNumbers() {
+    TextTable[0] = L"1";
+    for (int slot = 1; slot < TEXT_SLOT_COUNT; slot++) TextTable[slot] = L"<" + std::to_wstring(slot) + L">";
+}
+
+std::vector<std::wstring> LanguageLines(const std::wstring& name) {
+    std::vector<std::wstring> lines(TEXT_SLOT_COUNT);
+    lines[TS_VERSION] = L"1";
+    lines[TS_LANGUAGE_NAME] = L"Language - " + name;
+    lines[TS_HELP_FILE] = name + L" Help.txt";
+    for (int slot = TS_PRESS_WHITE; slot < TEXT_SLOT_COUNT; slot++)
+        lines[slot] = name + L" text " + std::to_wstring(slot);
+    lines[TS_UI_CREDITS] = name + L" interface credits";
+    lines[TS_HELP_CREDITS] = name + L" help credits";
+    return lines;
+}
+
+bool WriteLanguageFile(const std::wstring& relativePath, const std::vector<std::wstring>& lines) {
+    const std::wstring path = ModulePath(relativePath);
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    return WriteStringList(lines.data(), static_cast<int>(lines.size()), path);
+}
+
+std::vector<std::wstring> WriteTestLanguageFiles() {
+    const std::wstring config[CONFIG_LINE_COUNT] = {L"1", L"TestLanguages", L"Test.Lang.txt"};
+    WriteStringList(config, CONFIG_LINE_COUNT, ModulePath(ConfigFileName));
+    const std::vector<std::wstring> lines = LanguageLines(L"Проба");
+    WriteLanguageFile(L"TestLanguages\\Test.Lang.txt", lines);
+    return lines;
+}
+
+static int ButtonIndex(int command) {
+    return static_cast<int>(SendMessageW(ToolbarWindow, TB_COMMANDTOINDEX, command, 0));
+}
+
+bool ClickToolbarButton(int command) {
+    RECT button;
+    if (!SendMessageW(ToolbarWindow, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) return false;
+    LPARAM centre = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageW(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(ToolbarWindow, WM_LBUTTONUP, 0, centre);
+    return ButtonIndex(command) >= 0;
+}
+
+bool IsToolbarButtonChecked(int command) { return SendMessageW(ToolbarWindow, TB_ISBUTTONCHECKED, command, 0) == 1; }
+
+std::wstring ToolbarTooltip(int command) {
+    HWND tooltip = reinterpret_cast<HWND>(SendMessageW(ToolbarWindow, TB_GETTOOLTIPS, 0, 0));
+    if (tooltip == nullptr) return L"(no tooltip control)";
+    wchar_t buffer[2048] = {};
+    TTTOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.hwnd = ToolbarWindow;
+    info.uId = static_cast<UINT_PTR>(command);
+    info.lpszText = buffer;
+    SendMessageW(tooltip, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&info));
+    return buffer;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    return text;
+}

@@ -1,0 +1,43 @@
+// The real main window in-process: opened and closed with every program-wide state reset, pumped,
+// driven through its toolbar and commands.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Creates the main window as the entry point does (resources of this executable), without StartUp.
+bool OpenTestMainWindow();
+// Destroys the window, drops its quit message and puts every program-wide object back as it was at start.
+void CloseTestMainWindow();
+void ResetProgramState();
+
+// Handles every pending message the way the program's loop does; returns the main window's paints.
+// A quit message is left for the caller's loop.
+int PumpMessages();
+// Pumps until condition holds or timeoutMs has passed; false on the timeout.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Sets the client area to exactly width x height and lets the window repaint.
+void ResizeClientArea(int width, int height);
+// A command as a toolbar button or a menu would send it, and the paints it asks for.
+void SendCommand(int command);
+// A real release of the space bar (scan code 0x39, previously down), without pumping.
+void ReleaseSpace();
+
+// Fills every text slot with "<n>" (slot 0 "1"), so a wrong slot shows in a comparison.
+void FillTextTableWithSlotNumbers();
+// 31 lines naming their language: "Language - <name>", "<name> Help.txt", "<name> text 3", ...
+std::vector<std::wstring> LanguageLines(const std::wstring& name);
+// A language file at a path relative to this executable's folder; false when it can't be written.
+bool WriteLanguageFile(const std::wstring& relativePath, const std::vector<std::wstring>& lines);
+// config.txt and TestLanguages/Test.Lang.txt beside this executable; returns the language file's lines.
+std::vector<std::wstring> WriteTestLanguageFiles();
+
+bool ClickToolbarButton(int command);
+bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked directly
+std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
+
+std::wstring WindowText(HWND window);
