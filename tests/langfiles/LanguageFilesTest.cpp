@@ -1,7 +1,8 @@
-// The shipped language files: Russian holds the built-in texts, English translates every one.
+// The shipped language files: Russian holds the built-in texts, the others translate every one.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/TestFiles.h"
 #include "text/StringList.h"
@@ -9,11 +10,59 @@
 #include "tools/langcheck/LanguageFileCheck.h"
 
 static const std::string Folder = ZARVIK_LANGUAGES_DIR;
+static const char* const ShippedLanguages[] = {ZARVIK_SHIPPED_LANGUAGES};
 
+// Slots a translation may leave as the English reads, and why; each row must still hold.
+struct SameAsEnglish {
+    const char* language;  // nullptr: every language
+    int slot;
+    const char* reason;
+};
+static const SameAsEnglish SameAsEnglishSlots[] = {
+    {nullptr, TS_VERSION, "the format version is the number 1 in every file"},
+};
+
+static std::wstring Ascii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+static bool ReadLanguage(const std::string& language, std::wstring (&texts)[TEXT_SLOT_COUNT]) {
+    return ReadStringList(texts, TEXT_SLOT_COUNT, Ascii(Folder + language + ".Lang.txt"));
+}
+
+static const char* ReasonToMatchEnglish(const std::string& language, int slot) {
+    for (const SameAsEnglish& row : SameAsEnglishSlots)
+        if (row.slot == slot && (row.language == nullptr || language == row.language)) return row.reason;
+    return nullptr;
+}
+
+// A heading is a line underlined with '=' or '-' to its own length; each one gives its number
+// ("1." or nothing) and its underline character, so a dropped or renumbered section shows.
+static std::vector<std::wstring> HelpHeadings(const std::string& language) {
+    std::wstring text = FromUtf16Le(ReadBytes(Folder + language + " Help.txt"));
+    if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
+    std::vector<std::wstring> headings;
+    std::wstring previous;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        const bool underline = !line.empty() && (line[0] == L'=' || line[0] == L'-') &&
+                               line.find_first_not_of(line[0]) == std::wstring::npos;
+        if (underline && line.size() == previous.size()) {
+            const std::wstring first = previous.substr(0, previous.find(L' '));
+            headings.push_back((!first.empty() && first.back() == L'.' ? first : L"") + line[0]);
+        }
+        previous = line;
+        start = end + 1;
+    }
+    return headings;
+}
+
+// The checker also warns of an empty slot and of a help file that is not beside the language file.
 TEST(LanguageFiles, ShippedFilesPassTheCheckerWithoutAWarning) {
-    for (const char* name : {"Russian.Lang.txt", "English.Lang.txt"}) {
-        for (const LanguageFileProblem& problem : CheckLanguageFile(Folder + name))
-            ADD_FAILURE() << name << ":" << problem.line << ": " << problem.message;
+    for (const std::string language : ShippedLanguages) {
+        for (const LanguageFileProblem& problem : CheckLanguageFile(Folder + language + ".Lang.txt"))
+            ADD_FAILURE() << language << ":" << problem.line << ": " << problem.message;
     }
 }
 
@@ -26,8 +75,7 @@ TEST(LanguageFiles, RussianHoldsTheBuiltInTexts) {
 
 TEST(LanguageFiles, EnglishTranslatesEverySlot) {
     std::wstring english[TEXT_SLOT_COUNT];
-    ASSERT_TRUE(ReadStringList(english, TEXT_SLOT_COUNT, std::wstring(Folder.begin(), Folder.end()) +
-                                                             L"English.Lang.txt"));
+    ASSERT_TRUE(ReadLanguage("English", english));
     EXPECT_EQ(L"1", english[TS_VERSION]);
     EXPECT_EQ(L"Language - English", english[TS_LANGUAGE_NAME]);
     EXPECT_EQ(L"English Help.txt", english[TS_HELP_FILE]);
@@ -40,23 +88,49 @@ TEST(LanguageFiles, EnglishTranslatesEverySlot) {
     }
 }
 
+// A file begun as a copy of English keeps passing the checker, so a forgotten line shows only here.
+TEST(LanguageFiles, TranslationsReplaceEveryEnglishText) {
+    std::wstring english[TEXT_SLOT_COUNT];
+    ASSERT_TRUE(ReadLanguage("English", english));
+    for (const std::string language : ShippedLanguages) {
+        std::wstring texts[TEXT_SLOT_COUNT];
+        ASSERT_TRUE(ReadLanguage(language, texts)) << language;
+        EXPECT_EQ(Ascii(language) + L" Help.txt", texts[TS_HELP_FILE]) << language;
+        if (language == "English") continue;
+        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) {
+            const char* reason = ReasonToMatchEnglish(language, slot);
+            if (reason != nullptr)
+                EXPECT_EQ(english[slot], texts[slot])
+                    << language << " slot " << slot << " was to match: " << reason;
+            else
+                EXPECT_NE(english[slot], texts[slot]) << language << " slot " << slot << " is still in English";
+        }
+    }
+}
+
+TEST(LanguageFiles, HelpTextsKeepTheSectionsOfTheEnglish) {
+    const std::vector<std::wstring> english = HelpHeadings("English");
+    ASSERT_EQ(9u, english.size());
+    for (const std::string language : ShippedLanguages)
+        EXPECT_EQ(english, HelpHeadings(language)) << language;
+}
+
 // Notepad shows UTF-16 with a byte-order mark and CR LF line ends as it should.
 TEST(LanguageFiles, HelpTextsAreUtf16WithCrLf) {
-    for (const char* name : {"Russian Help.txt", "English Help.txt"}) {
+    for (const std::string language : ShippedLanguages) {
+        const std::string name = language + " Help.txt";
         const std::string bytes = ReadBytes(Folder + name);
         ASSERT_GT(bytes.size(), 1000u) << name;
         EXPECT_EQ("\xFF\xFE", bytes.substr(0, 2)) << name;
         EXPECT_EQ(0u, bytes.size() % 2) << name;
         EXPECT_EQ(Utf16Le(L"\r\n"), bytes.substr(bytes.size() - 4)) << name;
+        const std::wstring text = FromUtf16Le(bytes.substr(2));
         int lineFeeds = 0;
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            const unsigned unit = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
-            const unsigned before = i >= 4 ? (static_cast<unsigned char>(bytes[i - 2]) |
-                                              static_cast<unsigned char>(bytes[i - 1]) << 8)
-                                           : 0;
+        for (std::size_t i = 0; i < text.size(); i++) {
+            const unsigned unit = text[i];
             if (unit == L'\n') {
                 lineFeeds++;
-                EXPECT_EQ(unsigned(L'\r'), before) << name << ": line " << lineFeeds << " ends in LF alone";
+                EXPECT_TRUE(i > 0 && text[i - 1] == L'\r') << name << ": line " << lineFeeds << " ends in LF alone";
             }
             EXPECT_TRUE(unit >= 0x20 || unit == L'\r' || unit == L'\n') << name << ": control character U+" << unit;
         }

@@ -19,6 +19,14 @@ static std::string LittleEndianUnits(const Text& text) {
 std::string Utf16Le(const std::u16string& text) { return LittleEndianUnits(text); }
 std::string Utf16Le(const std::wstring& text) { return LittleEndianUnits(text); }
 
+std::wstring FromUtf16Le(const std::string& bytes) {
+    std::wstring text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
+                                            static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return text;
+}
+
 std::string LineFileBytes(const std::vector<std::wstring>& lines) {
     std::string bytes = "\xFF\xFE";
     for (const std::wstring& line : lines) bytes += Utf16Le(line + L"\r\n");

@@ -9,6 +9,8 @@
 // code unit, so surrogates can be written one by one.
 std::string Utf16Le(const std::u16string& text);
 std::string Utf16Le(const std::wstring& text);
+// The units of UTF-16 little-endian bytes, one wchar_t each; a lone last byte is left out.
+std::wstring FromUtf16Le(const std::string& bytes);
 // A line file as the program writes it: byte-order mark, then each line and CR LF.
 std::string LineFileBytes(const std::vector<std::wstring>& lines);
 // text as a wide string, one unit per UTF-16 unit, so it compares with what the reader returns.
