@@ -18,8 +18,13 @@ rm -rf "$host"
 mkdir -p "$host"
 export XDG_DATA_HOME="$host/data" XDG_CONFIG_HOME="$host/config"
 
-rm -rf "$WINEPREFIX"
+# wineserver -k returns while the server still winds down (about 0.8 s here). The new prefix takes the
+# old one's inode, and so its server's socket: a run must not meet the last run's server, nor copy the
+# Windows tests' prefix while theirs still writes the registry.
 template="$root/build/win64/wineprefix"  # the Windows tests' prefix, when they have run: a copy is quick
+wineserver -w
+WINEPREFIX="$template" wineserver -w
+rm -rf "$WINEPREFIX"
 if [ -f "$template/system.reg" ]; then cp -a "$template" "$WINEPREFIX"; fi
 prepare_wine_prefix
 start_wine_server
@@ -29,6 +34,7 @@ wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f <
 ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')" wine "$root/build/win64/tests/installer/installer_tests.exe" \
     </dev/null && rc=0 || rc=$?
 stop_wine_server
+wineserver -w
 if [ -n "$(find "$host" -type f)" ]; then
     echo "Wine wrote menu entries or file associations for the host:" >&2
     find "$host" -type f >&2
