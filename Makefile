@@ -26,6 +26,8 @@ test: native win64 fuzz-build
 	scripts/run-fuzz.sh $(FUZZ_SECONDS)
 	@echo "== Windows tests under Wine"
 	$(XVFB) scripts/wine-ctest.sh
+	@echo "== the installer and uninstaller under Wine"
+	$(XVFB) tests/installer/run.sh
 
 fuzz: fuzz-build
 	scripts/run-fuzz.sh $(FUZZ_SECONDS)

@@ -1,4 +1,5 @@
-// Pixels the tests compare: the display's back buffer, a canvas to draw into, the strip's tiles.
+// Pixels the tests compare: the display's back buffer, a canvas to draw into, the strip's tiles and
+// what the screen shows.
 #include "tests/win32/Pixels.h"
 
 #include <algorithm>
@@ -59,4 +60,20 @@ std::vector<DWORD> BackBufferNow() {
     const DWORD* pixels = static_cast<const DWORD*>(BackBuffer.pixels);
     if (pixels == nullptr) return {};
     return std::vector<DWORD>(pixels, pixels + static_cast<size_t>(BackBuffer.width) * BackBuffer.height);
+}
+
+// Through the screen's own DC, so what another window or a missed paint put there shows too.
+std::vector<DWORD> ScreenPixels(HWND window, const RECT& area) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    if (w <= 0 || h <= 0) return {};
+    POINT origin = {area.left, area.top};
+    ClientToScreen(window, &origin);
+    PixelCanvas canvas(w, h);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.dc, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::vector<DWORD> pixels;
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) pixels.push_back(canvas.At(x, y));
+    return pixels;
 }

@@ -1,4 +1,5 @@
-// Pixels the tests compare: the display's back buffer, a canvas to draw into, the strip's tiles.
+// Pixels the tests compare: the display's back buffer, a canvas to draw into, the strip's tiles and
+// what the screen shows.
 #pragma once
 
 #include <windows.h>
@@ -28,3 +29,7 @@ struct PixelCanvas {
 
 // Tile n (0-15) of the image strip in this executable's resources, 40 x 40, as 0x00RRGGBB, row by row.
 std::vector<DWORD> StripTile(int tile);
+
+// The pixels of area (client coordinates of window) as the screen shows them, 0x00RRGGBB row by row;
+// empty for an empty area.
+std::vector<DWORD> ScreenPixels(HWND window, const RECT& area);

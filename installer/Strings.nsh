@@ -1,0 +1,11 @@
+﻿; What the installer and the uninstaller say beyond the pages' own texts. UTF-8 with a byte-order mark.
+LangString ProgramRunning ${LANG_ENGLISH} "${PRODUCT_TITLE} is running. Close its window, then choose Retry; Cancel leaves everything as it is."
+LangString ProgramRunning ${LANG_RUSSIAN} "${PRODUCT_TITLE} запущен. Закройте его окно и нажмите «Повтор»; «Отмена» оставит всё как есть."
+LangString ProgramInUse ${LANG_ENGLISH} "$INSTDIR\zarvik.exe could not be removed, probably because the program is running. Close it and start the uninstaller again. Nothing was removed."
+LangString ProgramInUse ${LANG_RUSSIAN} "Не удалось удалить $INSTDIR\zarvik.exe: вероятно, программа запущена. Закройте её и запустите удаление снова. Ничего не удалено."
+LangString ForeignFolder ${LANG_ENGLISH} "The folder $INSTDIR already holds other files, such as $R0. Choose a new or empty folder, or the one ${PRODUCT_TITLE} is installed in. Nothing was changed."
+LangString ForeignFolder ${LANG_RUSSIAN} "В папке $INSTDIR уже есть другие файлы, например $R0. Выберите новую или пустую папку либо ту, в которой ${PRODUCT_TITLE} уже установлен. Ничего не изменено."
+LangString NotInstalled ${LANG_ENGLISH} "${PRODUCT_TITLE} is not installed in $INSTDIR, so nothing was removed."
+LangString NotInstalled ${LANG_RUSSIAN} "${PRODUCT_TITLE} не установлен в $INSTDIR, поэтому ничего не удалено."
+LangString DesktopShortcut ${LANG_ENGLISH} "Put a shortcut on the &desktop"
+LangString DesktopShortcut ${LANG_RUSSIAN} "Создать ярлык на &рабочем столе"

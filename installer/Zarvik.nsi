@@ -1,0 +1,224 @@
+; The per-user installer and its uninstaller. scripts/dist.sh passes VERSION and PRODUCT_TITLE (read from
+; core/Product.h), STAGE (the folder laid out by scripts/stage.sh), SHIPPED (the generated list of the
+; language files) and OUTFILE.
+Unicode true
+Target amd64-unicode  ; the 32-bit stub cannot start under a 64-bit-only Wine
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestSupportedOS all
+
+!include MUI2.nsh
+!include LogicLib.nsh
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarvik"
+!define PUBLISHER "Zarvik Team"
+!define SHORTCUT "${PRODUCT_TITLE}.lnk"
+
+; The installer ships the program's own version, so the two can never disagree.
+!getdllversion "${STAGE}/zarvik.exe" ProgramVersion_
+!if "${ProgramVersion_1}" != "${VERSION}"
+    !error "zarvik.exe carries version ${ProgramVersion_1}, the product ${VERSION}"
+!endif
+
+Name "${PRODUCT_TITLE} ${VERSION}"
+OutFile "${OUTFILE}"
+; A folder the player owns, so config.txt beside the program is written without file virtualisation.
+InstallDir "$LOCALAPPDATA\Programs\Zarvik"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT_TITLE} ${VERSION}"
+; A file that cannot be written, in a folder that cannot be, stops the installation (a silent one with
+; exit code 2): skipping it would leave no program, or an older one, behind a success.
+AllowSkipFiles off
+
+!define MUI_ICON "${__FILEDIR__}/../resources/App.ico"
+!define MUI_UNICON "${__FILEDIR__}/../resources/App.ico"
+
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE LeaveFolderPage
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\zarvik.exe"
+; The page's second box, meant for a read-me, offers the desktop shortcut.
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(DesktopShortcut)"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION CreateDesktopShortcut
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The first language is the fallback; the system's language picks among them.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Russian"
+!include "${__FILEDIR__}/Strings.nsh"
+!include "${SHIPPED}"
+
+VIProductVersion "${VERSION}.0.0.0"
+VIFileVersion "${VERSION}.0.0.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT_TITLE}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT_TITLE} ${VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setup.exe"
+
+; Wine and Windows both refuse to replace or delete a running executable, so neither side goes on while
+; the program's window is open. A silent run cannot ask, so it ends with exit code 2.
+!macro DefineWaitForClosedProgram prefix
+    Function ${prefix}WaitForClosedProgram
+        ${Do}
+            FindWindow $R9 "IGAME"
+            ${IfThen} $R9 = 0 ${|} Return ${|}
+            ${If} ${Silent}
+            ${OrIf} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" IDCANCEL`
+                SetErrorLevel 2
+                Quit
+            ${EndIf}
+        ${Loop}
+    FunctionEnd
+!macroend
+!insertmacro DefineWaitForClosedProgram ""
+!insertmacro DefineWaitForClosedProgram "un."
+
+; Sets $R0 to the first entry of $INSTDIR that no installation of the program holds, or to "".
+; Such a folder belongs to someone else, and the uninstaller would leave it half emptied.
+Function FindForeignEntry
+    StrCpy $R0 ""
+    FindFirst $R1 $R2 "$INSTDIR\*"
+    ${DoUntil} $R2 == ""
+        ${IfNot} $R2 == "."
+        ${AndIfNot} $R2 == ".."
+        ${AndIfNot} $R2 == "zarvik.exe"
+        ${AndIfNot} $R2 == "uninstall.exe"
+        ${AndIfNot} $R2 == "config.txt"
+        ${AndIfNot} $R2 == "Languages"
+            StrCpy $R0 $R2
+            ${Break}
+        ${EndIf}
+        FindNext $R1 $R2
+    ${Loop}
+    FindClose $R1
+FunctionEnd
+
+; NSIS quietly takes a /D= folder it cannot use (a file, a relative path, one quoted as a whole) for the
+; default one; a silent run would then report success for a folder never asked for.
+Function CheckRequestedFolder
+    System::Call "kernel32::GetCommandLineW() t .R0"
+    StrCpy $R1 1
+    ${Do}
+        StrCpy $R2 $R0 3 $R1
+        ${IfThen} $R2 == "" ${|} Return ${|}
+        IntOp $R3 $R1 - 1
+        StrCpy $R3 $R0 1 $R3
+        ${If} $R2 S== "/D="
+            ${If} $R3 == " "
+            ${OrIf} $R3 == '"'
+                ${Break}
+            ${EndIf}
+        ${EndIf}
+        IntOp $R1 $R1 + 1
+    ${Loop}
+    IntOp $R1 $R1 + 3
+    StrCpy $R2 $R0 "" $R1
+    ${If} $R3 == '"'
+        StrCpy $R2 $R2 -1
+    ${EndIf}
+    ${DoWhile} $R2 != ""
+        StrCpy $R3 $R2 1 -1
+        ${IfThen} $R3 != "\" ${|} ${Break} ${|}
+        StrCpy $R2 $R2 -1
+    ${Loop}
+    ${If} $R2 != $INSTDIR
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+FunctionEnd
+
+Function .onInit
+    ${If} ${Silent}
+        Call CheckRequestedFolder
+    ${EndIf}
+    Call WaitForClosedProgram
+FunctionEnd
+
+Function LeaveFolderPage
+    Call FindForeignEntry
+    ${If} $R0 != ""
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(ForeignFolder)"
+        Abort  ; stays on the page
+    ${EndIf}
+FunctionEnd
+
+Function CreateDesktopShortcut
+    CreateShortCut "$DESKTOP\${SHORTCUT}" "$INSTDIR\zarvik.exe"
+FunctionEnd
+
+Section
+    ; Checked again here: a silent run has no folder page, and the program may have been started since.
+    Call WaitForClosedProgram
+    Call FindForeignEntry
+    ${If} $R0 != ""
+        MessageBox MB_OK|MB_ICONSTOP "$(ForeignFolder)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+
+    ; config.txt and the player's own language files are never written, so an upgrade keeps them.
+    SetOutPath "$INSTDIR"
+    File "${STAGE}/zarvik.exe"
+    SetOutPath "$INSTDIR\Languages"
+    !insertmacro InstallShippedLanguages
+    SetOutPath "$INSTDIR"  ; the shortcuts' working folder
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortCut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\zarvik.exe"
+
+    SectionGetSize 0 $R1
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_TITLE}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarvik.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $R1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; An uninstaller left over from an earlier removal, or one run twice, finds nothing of the program and
+; must not go on to delete config.txt or the shortcuts of an installation elsewhere.
+Function un.onInit
+    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${IfNot} ${FileExists} "$INSTDIR\zarvik.exe"
+    ${AndIfNot} $R0 == $INSTDIR
+        MessageBox MB_OK|MB_ICONSTOP "$(NotInstalled)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    Call un.WaitForClosedProgram
+FunctionEnd
+
+Section "Uninstall"
+    ; The program first: if it was started after all, nothing else is removed.
+    ClearErrors
+    Delete "$INSTDIR\zarvik.exe"
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP "$(ProgramInUse)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    !insertmacro RemoveShippedLanguages
+    Delete "$INSTDIR\config.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    ; Without /r: a folder still holding the player's files stays.
+    RMDir "$INSTDIR\Languages"
+    RMDir "$INSTDIR"
+    ; The shortcuts and the entry may belong to an installation in another folder.
+    ReadRegStr $R0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R0 == $INSTDIR
+        Delete "$SMPROGRAMS\${SHORTCUT}"
+        Delete "$DESKTOP\${SHORTCUT}"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
+SectionEnd
