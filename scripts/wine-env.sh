@@ -7,7 +7,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 
 # A fresh prefix: unmanaged windows (no 2-second wait for a window manager) and no crash dialog
-# that would hang a test until its timeout. Every prefix, old or new, gets Wine's own fonts.
+# that would hang a test until its timeout. ZARVIK_THEME=off makes one whose windows are drawn without
+# Wine's theme. Every prefix, old or new, gets Wine's own fonts.
 prepare_wine_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
@@ -15,6 +16,9 @@ prepare_wine_prefix() {
             wineboot -i
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+            if [ "$ZARVIK_THEME" = off ]; then
+                wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f
+            fi
             wineserver -w
         } </dev/null >/dev/null 2>&1
     fi
