@@ -1,4 +1,4 @@
-// The system dialog laid out in the fonts of the running system: the picture and the credits fit their frames.
+// The system dialog as it stands on the screen: its layout in the fonts in use, and the owner of its boxes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,4 +94,27 @@ TEST_F(SystemDialog, PictureAndBuiltInCreditsFitTheirFrames) {
         EXPECT_GT(ink, 0);
         EXPECT_LE(ink, room);
     }
+}
+
+// The font and file boxes belong to the dialog they were opened from, so they stay over it and it waits.
+TEST_F(SystemDialog, ItsFontAndFileBoxesAreOwnedByIt) {
+    HWND dialog = nullptr;
+    std::vector<HWND> owners;
+    const auto noteOwnerAndCancel = [&owners](HWND box) {
+        owners.push_back(GetWindow(box, GW_OWNER));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    };
+    bool ran = false;
+    RunSystemDialog({{L"Game Rules Help",
+                      [&dialog](HWND shown) {
+                          dialog = shown;
+                          PostCommand(shown, IDC_FONT);
+                      }},
+                     {L"", noteOwnerAndCancel, IsFontDialog},
+                     {L"Game Rules Help", [](HWND shown) { PostCommand(shown, IDC_LANGUAGE); }},
+                     {L"Change Language", noteOwnerAndCancel},
+                     {L"Game Rules Help", [](HWND shown) { PostCommand(shown, IDOK); }}},
+                    &ran);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ((std::vector<HWND>{dialog, dialog}), owners);
 }
