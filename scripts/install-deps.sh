@@ -3,7 +3,7 @@
 set -e
 
 PACKAGES="g++ clang-14 libclang-rt-14-dev cmake ninja-build googletest
-g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth locales fonts-dejavu-core imagemagick zip x11-utils nsis"
+g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth locales fonts-dejavu-core imagemagick zip x11-utils nsis"
 
 missing=""
 for package in $PACKAGES; do

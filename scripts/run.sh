@@ -12,6 +12,7 @@ if [ -n "$DISPLAY" ]; then
     # A prefix of its own: the tests' one keeps windows away from the window manager.
     export WINEPREFIX="$repo/build/run-prefix"
     [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1
+    install_wine_fonts
     exec wine "$repo/build/run/zarvik.exe"
 fi
 

@@ -3,7 +3,7 @@
 exe="$1"
 out="$2"
 . "$(dirname "$0")/wine-env.sh"
-prepare_wine_prefix
+prepare_wine_prefix || exit 1
 start_wine_server
 wine "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!

@@ -7,16 +7,34 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 
 # A fresh prefix: unmanaged windows (no 2-second wait for a window manager) and no crash dialog
-# that would hang a test until its timeout.
+# that would hang a test until its timeout. ZARVIK_THEME=off makes one whose windows are drawn without
+# Wine's theme. Every prefix, old or new, gets Wine's own fonts.
 prepare_wine_prefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
-    mkdir -p "$WINEPREFIX"
-    {
-        wineboot -i
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
-        wineserver -w
-    } </dev/null >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        {
+            wineboot -i
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+            wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+            if [ "$ZARVIK_THEME" = off ]; then
+                wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f
+            fi
+            wineserver -w
+        } </dev/null >/dev/null 2>&1
+    fi
+    install_wine_fonts
+}
+
+# Wine's own Windows-metric fonts (Debian's fonts-wine), which this Wine never looks for by itself:
+# without them "System" becomes a wide outline font, the system dialog's picture spills over the credits
+# and the display's lines come out wider than on Windows. Wine reads the folder at every start.
+install_wine_fonts() {
+    if [ ! -f /usr/share/wine/fonts/system.ttf ]; then
+        echo "Wine's fonts are missing (/usr/share/wine/fonts): run make deps" >&2
+        return 1
+    fi
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # A persistent server, so the helper processes the first Wine program starts hold none of our pipes

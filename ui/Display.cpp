@@ -63,6 +63,16 @@ static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
     DeleteDC(memory);
 }
 
+// The grey the display's copy puts under the toolbar, for the toolbar that asks for its parent's background
+// with its own DC, its origin already moved to where it sits on the main window.
+void PaintDisplayBackground(HDC target) {
+    RECT area;
+    if (GetClipBox(target, &area) == ERROR) return;
+    COLORREF previous = SetDCBrushColor(target, RGB(BACKGROUND_BYTE, BACKGROUND_BYTE, BACKGROUND_BYTE));
+    FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(target, previous);
+}
+
 void PaintDisplay() {
     PAINTSTRUCT paint;
     HDC window = BeginPaint(MainWindowHandle, &paint);

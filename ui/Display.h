@@ -18,6 +18,7 @@ extern LOGFONTW DisplayFont;  // an empty face name means the stock system font
 extern COLORREF TextColour;
 
 void PaintDisplay();
+void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();
 void DrawPiecePicture(HDC target, int w, int h, int top);
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);

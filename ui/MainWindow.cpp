@@ -117,6 +117,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintDisplay();
         return 0;
+    case WM_ERASEBKGND:
+        // Our own erase stays a no-op (the paint covers everything, so nothing flickers); another window's DC
+        // is the toolbar asking for what lies under it, which it would otherwise leave black or stale.
+        if (WindowFromDC(reinterpret_cast<HDC>(wParam)) == window) break;
+        PaintDisplayBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_PRINTCLIENT:  // Windows' themed controls ask this way too; Wine's toolbar makes do with the erase
+        PaintDisplayBackground(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_NOTIFY:
         OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return 0;

@@ -16,12 +16,13 @@ int ToolbarHeight = 0;
 static wchar_t TooltipBuffer[TOOLTIP_MAX_LENGTH + 1];
 
 // A failed toolbar is not reported: the button operations then find no window and every kind counts as
-// included. Without a parent there is nothing to attach a toolbar to.
+// included. Without a parent there is nothing to attach a toolbar to. Transparent, it asks its parent for
+// its background with or without a theme, so the display's grey shows around the buttons in either.
 void CreateToolbar(HWND parent) {
     if (parent == nullptr) return;
-    ToolbarWindow = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
-                                    InstanceHandle, IDB_PIECE_STRIP, ToolbarButtons, TOOLBAR_BUTTON_COUNT, 0, 0,
-                                    40, 40, sizeof(TBBUTTON));
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT;
+    ToolbarWindow = CreateToolbarEx(parent, style, IDC_TOOLBAR, 16, InstanceHandle, IDB_PIECE_STRIP, ToolbarButtons,
+                                    TOOLBAR_BUTTON_COUNT, 0, 0, 40, 40, sizeof(TBBUTTON));
     if (ToolbarWindow == nullptr) return;
     // Without CCS_NORESIZE the toolbar ignores this size and fits itself to the top of the client area.
     MoveWindow(ToolbarWindow, 0, 0, 0, 0, TRUE);

@@ -62,7 +62,20 @@ std::vector<DWORD> BackBufferNow() {
     return std::vector<DWORD>(pixels, pixels + static_cast<size_t>(BackBuffer.width) * BackBuffer.height);
 }
 
-// Through the screen's own DC, so what another window or a missed paint put there shows too.
+std::vector<DWORD> CanvasPixels(const PixelCanvas& canvas) {
+    GdiFlush();
+    std::vector<DWORD> pixels(canvas.pixels, canvas.pixels + static_cast<size_t>(canvas.width) * canvas.height);
+    for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+static RECT ClientArea(HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    return client;
+}
+
+// Through the screen's own DC, so what another window or a missed paint left there shows too.
 std::vector<DWORD> ScreenPixels(HWND window, const RECT& area) {
     const int w = area.right - area.left, h = area.bottom - area.top;
     if (w <= 0 || h <= 0) return {};
@@ -72,8 +85,15 @@ std::vector<DWORD> ScreenPixels(HWND window, const RECT& area) {
     HDC screen = GetDC(nullptr);
     BitBlt(canvas.dc, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    std::vector<DWORD> pixels;
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) pixels.push_back(canvas.At(x, y));
-    return pixels;
+    return CanvasPixels(canvas);
+}
+
+std::vector<DWORD> ScreenPixels(HWND window) { return ScreenPixels(window, ClientArea(window)); }
+
+std::vector<DWORD> PrintedPixels(HWND window) {
+    const RECT client = ClientArea(window);
+    if (client.right <= 0 || client.bottom <= 0) return {};
+    PixelCanvas canvas(client.right, client.bottom);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    return CanvasPixels(canvas);
 }

@@ -30,6 +30,15 @@ struct PixelCanvas {
 // Tile n (0-15) of the image strip in this executable's resources, 40 x 40, as 0x00RRGGBB, row by row.
 std::vector<DWORD> StripTile(int tile);
 
-// The pixels of area (client coordinates of window) as the screen shows them, 0x00RRGGBB row by row;
-// empty for an empty area.
+// Every pixel of the canvas, 0x00RRGGBB row by row.
+std::vector<DWORD> CanvasPixels(const PixelCanvas& canvas);
+
+// The pixels of area (client coordinates of window), or of the whole client area, read from the screen
+// itself (not from the window's own surface), 0x00RRGGBB row by row; empty for an empty area. Read them
+// after the window's messages are handled: the display has its paints by then.
 std::vector<DWORD> ScreenPixels(HWND window, const RECT& area);
+std::vector<DWORD> ScreenPixels(HWND window);
+
+// What the window draws of its client area for WM_PRINTCLIENT onto a field of the display's grey, in the
+// same layout: the window's own picture of its state, without anything left over from earlier paints.
+std::vector<DWORD> PrintedPixels(HWND window);

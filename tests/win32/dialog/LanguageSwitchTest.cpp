@@ -12,6 +12,7 @@
 #include "text/Config.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
+#include "ui/UiServices.h"
 
 using LanguageSwitch = DialogFixture;
 
@@ -205,4 +206,49 @@ TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChange
     EXPECT_TRUE(FullPaints().empty());
     EXPECT_EQ(bytesBefore, ReadBytes(configPath));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((configPath + L".tmp").c_str())) << "a stray file is left";
+}
+
+// Modal to the dialog the players are in: the dialog can't be pressed or closed under the box, and the
+// main window stays disabled until the dialog itself closes.
+TEST_F(LanguageSwitch, ItsMessagesAreModalToTheDialog) {
+    CloseHandle(CreateFileW(ModulePath(L"Languages\\Empty.Lang.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            0, nullptr));
+    const struct {
+        const char* what;
+        const wchar_t* chosen;
+        const wchar_t* locked;
+    } cases[] = {{"a bad language file", L"Languages\\Empty.Lang.txt", nullptr},
+                 {"a configuration that can't be written", L"Languages\\Beta.Lang.txt", L"config.txt"}};
+    for (const auto& c : cases) {
+        HANDLE lock = c.locked ? LockFile(ModulePath(c.locked)) : INVALID_HANDLE_VALUE;
+        HWND dialog = nullptr, owner = nullptr;
+        bool enabledUnderTheBox[2] = {true, true}, enabledAfterIt[2] = {false, true}, focusedAfterIt = false;
+        bool ran = false;
+        RunSystemDialog({PressLanguage, PickFile(ModulePath(c.chosen)),
+                         {L"Zarvik",
+                          [&](HWND box) {
+                              dialog = FindWindowW(L"#32770", L"Game Rules Help");
+                              owner = GetWindow(box, GW_OWNER);
+                              enabledUnderTheBox[0] = IsWindowEnabled(dialog);
+                              enabledUnderTheBox[1] = IsWindowEnabled(MainWindowHandle);
+                              PostMessageW(box, WM_COMMAND, IDOK, 0);
+                          }},
+                         {L"Game Rules Help",
+                          [&](HWND shown) {
+                              enabledAfterIt[0] = IsWindowEnabled(shown);
+                              enabledAfterIt[1] = IsWindowEnabled(MainWindowHandle);
+                              focusedAfterIt = GetActiveWindow() == shown && IsChild(shown, GetFocus());
+                              PostCommand(shown, IDOK);
+                          }}},
+                        &ran);
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        ASSERT_TRUE(ran) << c.what;
+        EXPECT_EQ(dialog, owner) << c.what;
+        EXPECT_FALSE(enabledUnderTheBox[0]) << c.what << ": the dialog could be pressed under the box";
+        EXPECT_FALSE(enabledUnderTheBox[1]) << c.what;
+        EXPECT_TRUE(enabledAfterIt[0]) << c.what;
+        EXPECT_TRUE(focusedAfterIt) << c.what;
+        EXPECT_FALSE(enabledAfterIt[1]) << c.what << ": the main window was enabled under the dialog";
+        EXPECT_TRUE(IsWindowEnabled(MainWindowHandle)) << c.what;
+    }
 }
