@@ -5,6 +5,7 @@
 
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
+#include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
@@ -55,6 +56,7 @@ bool CreateMainWindow(int titleId, int classNameId, int menuName, int accelerato
               RegisterMainWindowClass(menuName, iconName, cursor) && OpenMainWindow(showMode, acceleratorName);
     InitCommonControls();
     CreateToolbar(MainWindowHandle);
+    MakeToolbarAccessible();
     return ok;
 }
 
@@ -109,6 +111,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_DESTROY:
         ReleaseBackBuffer();
+        ForgetAccessibleObjects();
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
@@ -126,6 +129,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
+    case WM_GETOBJECT:
+        if (IsClientObjectRequest(lParam)) return AnswerDisplayRequest(wParam);
+        break;  // the window's other objects are the platform's
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
