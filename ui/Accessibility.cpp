@@ -1,4 +1,5 @@
-// Serving screen readers: the objects of the display and the toolbar.
+// Serving screen readers: the objects of the display and the toolbar, and the events that make a
+// screen reader read them again.
 #include "ui/Accessibility.h"
 
 #include <new>
@@ -85,4 +86,16 @@ void MakeToolbarAccessible() {
     if (ToolbarWindow == nullptr) return;
     ToolbarProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleToolbarProc)));
+}
+
+// Raised for every press, even when the text comes out as before: the player pressed and must hear.
+void AnnounceDisplay() {
+    if (MainWindowHandle != nullptr)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, MainWindowHandle, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void AnnounceButtonState(int command) {
+    LONG element = CheckButtonElement(command);
+    if (element != 0 && ToolbarWindow != nullptr)
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
 }

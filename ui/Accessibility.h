@@ -1,4 +1,5 @@
-// Serving screen readers: the objects of the display and the toolbar.
+// Serving screen readers: the objects of the display and the toolbar, and the events that make a
+// screen reader read them again.
 #pragma once
 
 #include <windows.h>
@@ -11,3 +12,6 @@ LRESULT AnswerDisplayRequest(WPARAM flags);
 void MakeToolbarAccessible();
 // The main window is going: whatever was handed out answers with an error from now on.
 void ForgetAccessibleObjects();
+
+void AnnounceDisplay();
+void AnnounceButtonState(int command);

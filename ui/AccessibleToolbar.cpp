@@ -47,6 +47,13 @@ static LONG ButtonCount() {
     return count;
 }
 
+LONG CheckButtonElement(int command) {
+    return FindButton([command](const ButtonPlace& place) {
+               return place.button->idCommand == command && (place.button->fsStyle & TBSTYLE_CHECK) != 0;
+           })
+        .element;
+}
+
 AccessibleToolbar::AccessibleToolbar(HWND toolbar, IAccessible* standard)
     : AccessibleObject(toolbar, standard, ButtonCount()) {}
 

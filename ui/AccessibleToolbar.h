@@ -17,3 +17,6 @@ protected:
     HRESULT Navigate(LONG direction, LONG element, VARIANT* end) override;
     HRESULT HitTest(LONG x, LONG y, VARIANT* child) override;
 };
+
+// The element of the check button that carries command; 0 when no check button carries it.
+LONG CheckButtonElement(int command);

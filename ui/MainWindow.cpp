@@ -82,17 +82,22 @@ static void OnCommand(int command) {
     case ID_BLACK_TURN:
         DrawPieceKind(Side::Black);
         RequestRepaint();
+        AnnounceDisplay();
         return;
     case ID_WHITE_TURN:
         DrawPieceKind(Side::White);
         RequestRepaint();
+        AnnounceDisplay();
         return;
     case ID_NEW_GAME:
         StartNewGame();
         RequestRepaint();
+        AnnounceDisplay();
         return;
     }
-    // The piece buttons toggle themselves; their commands change nothing until the next draw.
+    // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
+    // screen reader is told of the new state.
+    AnnounceButtonState(command);
 }
 
 static void OnNotify(const NMHDR* header) {
@@ -105,6 +110,7 @@ static void OnKeyUp(WPARAM key) {
     if (key != VK_SPACE) return;
     NextTurn();
     RequestRepaint();
+    AnnounceDisplay();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
