@@ -1,0 +1,88 @@
+// zarvik.exe run as a process of its own, in a fresh folder, and finding the windows of that process.
+#include "tests/win32/OtherProcess.h"
+
+#include <filesystem>
+
+namespace {
+
+// The build passes the program's host path; Wine shows the host's root as drive Z:.
+std::wstring ProgramPath() {
+    std::string host = ZARVIK_EXE;
+    std::wstring path = host.front() == '/' ? L"Z:" : L"";
+    for (char c : host) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+struct Found {
+    DWORD processId;
+    const wchar_t* className;
+    HWND window;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<Found*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (processId != found->processId || !IsWindowVisible(window) || lstrcmpW(className, found->className) != 0)
+        return TRUE;
+    found->window = window;
+    return FALSE;
+}
+
+}  // namespace
+
+std::wstring WindowCaption(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption) {
+    for (int i = 0; i < 1000; i++) {
+        Found found = {processId, className, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
+        if (found.window != nullptr && (caption.empty() || WindowCaption(found.window) == caption))
+            return found.window;
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+void ProgramFixture::SetUp() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"zarvik-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+             std::to_wstring(GetTickCount()) + L"\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), (folder + L"zarvik.exe").c_str(), TRUE)) << GetLastError();
+    CreateDirectoryW((folder + L"Languages").c_str(), nullptr);
+}
+
+void ProgramFixture::TearDown() {
+    if (process.hProcess != nullptr) {
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    std::error_code ignored;  // a folder left behind in the temporary folder harms no later test
+    std::filesystem::remove_all(std::filesystem::path(folder), ignored);
+}
+
+void ProgramFixture::Start() {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    std::wstring commandLine = L"\"" + folder + L"zarvik.exe\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &startup, &process))
+        << GetLastError();
+}
+
+DWORD ProgramFixture::ExitCode() {
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 10000));
+    DWORD code = 12345;
+    GetExitCodeProcess(process.hProcess, &code);
+    return code;
+}
