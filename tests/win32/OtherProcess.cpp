@@ -1,7 +1,11 @@
 // zarvik.exe run as a process of its own, in a fresh folder, and finding the windows of that process.
 #include "tests/win32/OtherProcess.h"
 
+#include <psapi.h>
+#include <tlhelp32.h>
+
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -31,7 +35,60 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     return FALSE;
 }
 
+// One row of the system's extended handle table (SystemExtendedHandleInformation, class 64).
+struct HandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG access;
+    USHORT backTrace;
+    USHORT type;
+    ULONG attributes;
+    ULONG reserved;
+};
+
+DWORD CountHandles(DWORD processId) {
+    using QueryFunction = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<QueryFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    const LONG tooSmall = static_cast<LONG>(0xC0000004);
+    std::vector<ULONG_PTR> table(1 << 16);  // a count, a reserved word, then the rows
+    LONG status = tooSmall;
+    while (query != nullptr && status == tooSmall) {
+        ULONG needed = 0;
+        status = query(64, table.data(), static_cast<ULONG>(table.size() * sizeof(ULONG_PTR)), &needed);
+        if (status == tooSmall) table.resize(table.size() * 2);
+    }
+    if (status != 0) return 0;
+    const auto* rows = reinterpret_cast<const HandleEntry*>(table.data() + 2);
+    DWORD count = 0;
+    for (ULONG_PTR i = 0; i < table[0]; i++) count += rows[i].processId == processId ? 1 : 0;
+    return count;
+}
+
+DWORD CountThreads(DWORD processId) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof(thread);
+    DWORD count = 0;
+    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+        count += thread.th32OwnerProcessID == processId ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
 }  // namespace
+
+Footprint FootprintOf(HANDLE process) {
+    Footprint footprint;
+    DWORD processId = GetProcessId(process);
+    footprint.handles = CountHandles(processId);
+    footprint.threads = CountThreads(processId);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    if (GetProcessMemoryInfo(process, &memory, sizeof(memory))) footprint.committedBytes = memory.PagefileUsage;
+    return footprint;
+}
 
 std::wstring WindowCaption(HWND window) {
     wchar_t text[512] = {};

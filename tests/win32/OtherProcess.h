@@ -11,6 +11,15 @@ std::wstring WindowCaption(HWND window);
 // seconds. It polls: a message posted to another process is no barrier.
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption = L"");
 
+// What the system counts for a process. Wine's own counters answer 0 for another process's handles, so
+// they are counted in the system's handle table.
+struct Footprint {
+    DWORD handles = 0;
+    DWORD threads = 0;
+    SIZE_T committedBytes = 0;
+};
+Footprint FootprintOf(HANDLE process);
+
 // A copy of the program in a folder of its own under the temporary folder; the folder goes afterwards
 // with everything in it, and a program still running is ended first.
 class ProgramFixture : public testing::Test {
