@@ -3,10 +3,13 @@
 
 #include "app/StartUp.h"
 #include "ui/MainWindow.h"
+#include "ui/OnDemandLibraries.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     InstanceHandle = instance;
     if (!CreateMainWindow(showMode)) return 0;  // nothing to show a message in
     StartUp();
-    return RunMessageLoop();
+    int exitCode = RunMessageLoop();
+    UninitialiseCom();  // after the window, so every object a screen reader still holds is let go first
+    return exitCode;
 }

@@ -10,6 +10,7 @@
 #include "core/Product.h"
 #include "text/Ansi.h"
 #include "text/TextResources.h"
+#include "ui/Accessibility.h"
 #include "ui/MainWindow.h"
 
 std::wstring WindowTitle;
@@ -24,6 +25,7 @@ void StartUp() {
     Generator.Reseed(MillisecondClock());
     StartNewGame();
     RequestRepaint();
+    AnnounceDisplay();
 }
 
 // The accelerators go to the window the key message was meant for; a missing table translates nothing.

@@ -108,13 +108,23 @@ void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
     DeleteObject(strip);
 }
 
+static std::wstring AnnouncedLine(size_t position) {
+    int slot = AnnouncementList[position];
+    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
+}
+
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
     SetBkMode(target, TRANSPARENT);
     for (size_t i = 0; i < AnnouncementList.size(); i++) {
-        int slot = AnnouncementList[i];
-        const std::wstring& text = slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
-        DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i), text);
+        DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i),
+                        AnnouncedLine(i));
     }
+}
+
+std::wstring DisplayText() {
+    std::wstring text;
+    for (size_t i = 0; i < AnnouncementList.size(); i++) text += (i > 0 ? L" " : L"") + AnnouncedLine(i);
+    return text;
 }
 
 // Each line makes and deletes its own font; only the back buffer outlives a paint.

@@ -23,3 +23,5 @@ void ReleaseBackBuffer();
 void DrawPiecePicture(HDC target, int w, int h, int top);
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
 void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
+// What the display says, its lines joined by a space, in the texts in force: what a screen reader reads.
+std::wstring DisplayText();

@@ -5,6 +5,8 @@
 
 #include "text/Config.h"
 #include "text/TextResources.h"
+#include "ui/Accessibility.h"
+#include "ui/Display.h"
 #include "ui/OnDemandLibraries.h"
 #include "ui/UiServices.h"
 
@@ -17,9 +19,11 @@ bool SwitchLanguage(HWND dialog) {
         ShowMessage(L"Error Save Config File:\n\n" + configPath);
         return false;
     }
+    const std::wstring said = DisplayText();
     // A bad language file leaves the built-in texts, and the players hear of it now.
     if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
     RequestRepaint();
+    if (DisplayText() != said) AnnounceDisplay();
     return true;
 }
 

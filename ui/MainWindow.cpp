@@ -5,6 +5,7 @@
 
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
+#include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
@@ -55,6 +56,7 @@ bool CreateMainWindow(int titleId, int classNameId, int menuName, int accelerato
               RegisterMainWindowClass(menuName, iconName, cursor) && OpenMainWindow(showMode, acceleratorName);
     InitCommonControls();
     CreateToolbar(MainWindowHandle);
+    MakeToolbarAccessible();
     return ok;
 }
 
@@ -80,17 +82,22 @@ static void OnCommand(int command) {
     case ID_BLACK_TURN:
         DrawPieceKind(Side::Black);
         RequestRepaint();
+        AnnounceDisplay();
         return;
     case ID_WHITE_TURN:
         DrawPieceKind(Side::White);
         RequestRepaint();
+        AnnounceDisplay();
         return;
     case ID_NEW_GAME:
         StartNewGame();
         RequestRepaint();
+        AnnounceDisplay();
         return;
     }
-    // The piece buttons toggle themselves; their commands change nothing until the next draw.
+    // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
+    // screen reader is told of the new state.
+    AnnounceButtonState(command);
 }
 
 static void OnNotify(const NMHDR* header) {
@@ -103,12 +110,14 @@ static void OnKeyUp(WPARAM key) {
     if (key != VK_SPACE) return;
     NextTurn();
     RequestRepaint();
+    AnnounceDisplay();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DESTROY:
         ReleaseBackBuffer();
+        ForgetAccessibleObjects();
         PostQuitMessage(0);
         return 0;
     case WM_SIZE:
@@ -135,6 +144,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
+    case WM_GETOBJECT:
+        if (IsClientObjectRequest(lParam)) return AnswerDisplayRequest(wParam);
+        break;  // the window's other objects are the platform's
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

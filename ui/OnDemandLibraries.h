@@ -1,15 +1,32 @@
-// The common dialogs and the shell, loaded the first time the system dialog needs them.
+// Libraries loaded the first time they are needed: the common dialogs, the shell, and what serves
+// screen readers (OLEACC, OLE32, OLEAUT32).
 #pragma once
 
 #include <windows.h>
 #include <commdlg.h>
+#include <ole2.h>
+
+#include <string>
 
 using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 
 // Null until the first call; tests may point it at a stand-in.
 extern ShellExecuteFunction ShellExecuteEntry;
 
+// A library of the system folder, never one planted beside the program; null when it can't be loaded.
+HMODULE LoadSystemLibrary(const wchar_t* name);
+// COM on the interface thread, apartment-threaded, initialised once on first need; false if it can't be.
+bool InitialiseCom();
+void UninitialiseCom();  // at exit, when InitialiseCom succeeded
+
 BOOL CallChooseFont(CHOOSEFONTW* request);
 BOOL CallGetOpenFileName(OPENFILENAMEW* request);
 HINSTANCE CallShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                            const wchar_t* directory, int show);
+
+// COM and every entry below; false when any of them is missing, and then nothing below may be called.
+bool LoadAccessibility();
+HRESULT CallCreateStdAccessibleObject(HWND window, LONG objectId, REFIID interfaceId, void** object);
+LRESULT CallLresultFromObject(REFIID interfaceId, WPARAM flags, IUnknown* object);
+HRESULT CallCoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
+BSTR CallSysAllocString(const std::wstring& text);  // null when out of memory

@@ -1,6 +1,7 @@
-// Driving a program in another process: zarvik.exe started from a folder of its own, its windows found.
+// zarvik.exe run as a process of its own, in a fresh folder, and finding the windows of that process.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -12,26 +13,26 @@
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption = L"",
                    DWORD timeoutMs = 10000);
 
-// zarvik.exe copied into a fresh folder with a Languages\Russian.Lang.txt beside it. The process, if one
-// was started, is ended and the folder removed when this goes.
-class ProgramCopy {
-public:
-    ProgramCopy();
-    ~ProgramCopy();
-    ProgramCopy(const ProgramCopy&) = delete;
-    ProgramCopy& operator=(const ProgramCopy&) = delete;
+// What the system counts for a process. Wine's own counters answer 0 for another process's handles, so
+// they are counted in the system's handle table.
+struct Footprint {
+    DWORD handles = 0;
+    DWORD threads = 0;
+    SIZE_T committedBytes = 0;
+};
+Footprint FootprintOf(HANDLE process);
 
-    bool ready() const { return ready_; }
-    // The copy's folder, ending in a backslash.
-    const std::wstring& Folder() const { return folder_; }
-    bool Start();
-    DWORD ProcessId() const { return process_.dwProcessId; }
-    // Waits up to ten seconds for the process to end; 12345 when it did not.
-    DWORD ExitCode();
+// A copy of the program in a folder of its own with an empty Languages folder beside it; the folder goes
+// afterwards with everything in it, and a program still running is ended first.
+class ProgramFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 
-private:
-    TemporaryFolder temporary_;
-    std::wstring folder_;
-    PROCESS_INFORMATION process_ = {};
-    bool ready_ = false;
+    void Start();      // in its folder, as a double click there would
+    DWORD ExitCode();  // once it has ended, at most ten seconds from now; 12345 when it has not
+
+    TemporaryFolder temporary;
+    const std::wstring folder = temporary.Wide(L"");  // ends in a backslash
+    PROCESS_INFORMATION process = {};
 };

@@ -5,27 +5,32 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "resources/resource.h"
 #include "tests/win32/OtherProcess.h"
 #include "tests/win32/TestWindow.h"
+#include "text/StringList.h"
+#include "text/TextTable.h"
 
 namespace {
 
-class ProgramTest : public testing::Test {
+// Every text reads "Проба" and the language file is there, so no message box comes up.
+class ProgramTest : public ProgramFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(program.ready()); }
-    void Start() { ASSERT_TRUE(program.Start()) << GetLastError(); }
-
-    ProgramCopy program;
-    const std::wstring& folder = program.Folder();
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(ProgramFixture::SetUp());
+        std::vector<std::wstring> lines(TEXT_SLOT_COUNT, L"Проба");
+        lines[0] = L"1";
+        ASSERT_TRUE(WriteStringList(lines.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Russian.Lang.txt"));
+    }
 };
 
 const wchar_t FullTitle[] = L"Zarvik 1 Moves Generator version 7";
 
 TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     Start();
-    HWND main = WaitForWindow(program.ProcessId(), L"IGAME", FullTitle);
+    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle);
     ASSERT_NE(nullptr, main);
     HWND toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
     ASSERT_NE(nullptr, toolbar);
@@ -33,15 +38,15 @@ TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     EXPECT_EQ(1, SendMessageW(toolbar, TB_ISBUTTONCHECKED, ID_BLACK_TURN, 0)) << "the first game has started";
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"config.txt").c_str()));
     PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, program.ExitCode());
+    EXPECT_EQ(0u, ExitCode());
 }
 
 TEST_F(ProgramTest, AnUnreadableConfigurationIsReportedOverTheWindowAndEndsWithZero) {
     ASSERT_TRUE(CreateDirectoryW((folder + L"config.txt").c_str(), nullptr));  // unreadable even for root
     Start();
-    HWND main = WaitForWindow(program.ProcessId(), L"IGAME", FullTitle);
+    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle);
     ASSERT_NE(nullptr, main);
-    HWND box = WaitForWindow(program.ProcessId(), L"#32770");
+    HWND box = WaitForWindow(process.dwProcessId, L"#32770");
     ASSERT_NE(nullptr, box);
     wchar_t text[1024] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 1024);
@@ -52,7 +57,7 @@ TEST_F(ProgramTest, AnUnreadableConfigurationIsReportedOverTheWindowAndEndsWithZ
     HWND toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
     EXPECT_EQ(0, SendMessageW(toolbar, TB_ISBUTTONCHECKED, ID_BLACK_TURN, 0)) << "no game may start";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0u, program.ExitCode());
+    EXPECT_EQ(0u, ExitCode());
     EXPECT_TRUE(GetFileAttributesW((folder + L"config.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 

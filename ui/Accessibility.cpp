@@ -1,0 +1,101 @@
+// Serving screen readers: the objects of the display and the toolbar, and the events that make a
+// screen reader read them again.
+#include "ui/Accessibility.h"
+
+#include <new>
+
+#include "ui/AccessibleDisplay.h"
+#include "ui/AccessibleToolbar.h"
+#include "ui/OnDemandLibraries.h"
+#include "ui/ToolbarButtons.h"
+#include "ui/UiServices.h"
+
+static WNDPROC ToolbarProcedure = nullptr;  // the toolbar's own, for everything but our answer
+
+// The id is a 32-bit value; how the sender widened it to a parameter is its business.
+bool IsClientObjectRequest(LPARAM objectId) {
+    return static_cast<DWORD>(objectId) == static_cast<DWORD>(OBJID_CLIENT);
+}
+
+// What a window hands out: one object, made at the first request and kept, locked for the clients,
+// until the window goes. A new object for every request cost the platform's marshalling about 1 KB each
+// under Wine that it never gave back; the same object every time also lets a screen reader know it again.
+struct ServedObject {
+    HWND window;
+    IAccessible* object;
+};
+static ServedObject ServedDisplay = {nullptr, nullptr};
+static ServedObject ServedToolbar = {nullptr, nullptr};
+
+template <typename Object>
+static IAccessible* MakeObject(HWND window) {
+    IAccessible* standard = nullptr;
+    HRESULT made = CallCreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&standard));
+    if (FAILED(made) || standard == nullptr) return nullptr;
+    Object* object = new (std::nothrow) Object(window, standard);
+    if (object == nullptr) {
+        standard->Release();
+        return nullptr;
+    }
+    if (FAILED(CallCoLockObjectExternal(object, TRUE, TRUE))) {
+        object->Release();
+        return nullptr;
+    }
+    return object;
+}
+
+// A client still holding the object keeps it, and each of its calls is answered with an error.
+static void LetGo(ServedObject& served) {
+    if (served.object == nullptr) return;
+    CallCoLockObjectExternal(served.object, FALSE, TRUE);
+    served.object->Release();
+    served = {nullptr, nullptr};
+}
+
+template <typename Object>
+static LRESULT AnswerRequest(ServedObject& served, HWND window, WPARAM flags) {
+    if (window == nullptr || !LoadAccessibility()) return 0;
+    if (served.window != window || served.object == nullptr) {
+        LetGo(served);
+        served = {window, MakeObject<Object>(window)};
+    }
+    if (served.object == nullptr) return 0;
+    return CallLresultFromObject(__uuidof(IAccessible), flags, served.object);
+}
+
+LRESULT AnswerDisplayRequest(WPARAM flags) {
+    return AnswerRequest<AccessibleDisplay>(ServedDisplay, MainWindowHandle, flags);
+}
+
+void ForgetAccessibleObjects() {
+    DisconnectAccessibleObjects();
+    LetGo(ServedDisplay);
+    LetGo(ServedToolbar);
+}
+
+static LRESULT CALLBACK AccessibleToolbarProc(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT && IsClientObjectRequest(lParam)) {
+        LRESULT answer = AnswerRequest<AccessibleToolbar>(ServedToolbar, toolbar, wParam);
+        if (answer != 0) return answer;
+    }
+    return CallWindowProcW(ToolbarProcedure, toolbar, message, wParam, lParam);
+}
+
+void MakeToolbarAccessible() {
+    if (ToolbarWindow == nullptr) return;
+    ToolbarProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleToolbarProc)));
+}
+
+// Raised for every press, even when the text comes out as before: the player pressed and must hear.
+void AnnounceDisplay() {
+    if (MainWindowHandle != nullptr)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, MainWindowHandle, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void AnnounceButtonState(int command) {
+    LONG element = CheckButtonElement(command);
+    if (element != 0 && ToolbarWindow != nullptr)
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+}
