@@ -8,6 +8,7 @@
 #include "app/StartUp.h"
 #include "resources/resource.h"
 #include "tests/win32/dialog/ShellSpy.h"
+#include "tests/win32/window/WindowTesting.h"
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
@@ -105,7 +106,8 @@ void DialogFixture::SetUp() {
 
     InstanceHandle = GetModuleHandleW(nullptr);
     ASSERT_TRUE(CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP,
-                                 IDC_ARROW, SW_SHOWNORMAL, 575, 400));
+                                 IDC_ARROW, SW_SHOWNORMAL, 575, 400))
+        << MainWindowFailure(GetLastError());
     StartUp();
     ProgramWindowProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(MainWindowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingWindowProc)));
