@@ -2,7 +2,9 @@
 .PHONY: test run dist bench fuzz deps native win64 fuzz-build clean
 
 FUZZ_SECONDS ?= 20
-XVFB = xvfb-run -a -s "-screen 0 1024x768x24"
+# Xvfb resets when its last client leaves, and drops a client still connecting then: a Wine desktop process
+# starting just as the previous one quits comes up without a display driver, and no window can be made.
+XVFB = xvfb-run -a -s "-noreset -screen 0 1024x768x24"
 
 deps:
 	@scripts/install-deps.sh

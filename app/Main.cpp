@@ -7,7 +7,8 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     InstanceHandle = instance;
-    if (!CreateMainWindow(showMode)) return 0;  // nothing to show a message in
+    // No window to show a message in, but whoever started us must not read the end as a success.
+    if (!CreateMainWindow(showMode)) return 1;
     StartUp();
     int exitCode = RunMessageLoop();
     UninitialiseCom();  // after the window, so every object a screen reader still holds is let go first

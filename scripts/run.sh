@@ -17,5 +17,6 @@ if [ -n "$DISPLAY" ]; then
 fi
 
 echo "No display: running under Xvfb and saving a screenshot."
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$repo/scripts/screenshot.sh" "$repo/build/run/zarvik.exe" \
+# -noreset: see XVFB in the Makefile.
+exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$repo/scripts/screenshot.sh" "$repo/build/run/zarvik.exe" \
     "$repo/build/screenshot.png"

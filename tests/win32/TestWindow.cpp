@@ -44,14 +44,30 @@ void ResetProgramState() {
     WindowTitle.clear();
 }
 
+// Under Wine a desktop whose process could not reach the X server has no display mode, and every window
+// creation on it fails with error 1400; the mode tells that apart from a fault of ours.
+std::string MainWindowFailure(DWORD error) {
+    const char* step = "CreateWindowExW";
+    WNDCLASSW registered;
+    if (InstanceHandle == nullptr) step = "no instance handle";
+    else if (MainWindow.title[0] == L'\0') step = "LoadStringW of the title";
+    else if (MainWindow.className[0] == L'\0') step = "LoadStringW of the class name";
+    else if (!GetClassInfoW(InstanceHandle, MainWindow.className, &registered)) step = "RegisterClassW";
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    const char* display = EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)
+                              ? "the desktop has a display"
+                              : "the desktop has no display mode (its display driver failed)";
+    char text[256];
+    std::snprintf(text, sizeof(text), "CreateMainWindow failed at %s, error %lu; %s", step, error, display);
+    return text;
+}
+
 bool OpenTestMainWindow() {
     ResetProgramState();
     InstanceHandle = GetModuleHandleW(nullptr);
-    SetLastError(0);
     bool ok = CreateMainWindow(SW_SHOWNORMAL);
-    if (!ok)  // say which step failed
-        std::fprintf(stderr, "CreateMainWindow failed: title \"%ls\", class \"%ls\", window %p, error %lu\n",
-                     MainWindow.title, MainWindow.className, static_cast<void*>(MainWindowHandle), GetLastError());
+    if (!ok) std::fprintf(stderr, "%s\n", MainWindowFailure(GetLastError()).c_str());
     PumpMessages();
     return ok;
 }

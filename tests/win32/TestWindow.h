@@ -10,6 +10,9 @@
 
 // Creates the main window as the entry point does (resources of this executable), without StartUp.
 bool OpenTestMainWindow();
+// After CreateMainWindow returned false: the step that failed, the error it left and whether the desktop
+// has a display at all.
+std::string MainWindowFailure(DWORD error);
 // Destroys the window, drops its quit message and puts every program-wide object back as it was at start.
 void CloseTestMainWindow();
 void ResetProgramState();

@@ -41,6 +41,18 @@ TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     EXPECT_EQ(0u, ExitCode());
 }
 
+// A copy whose strings 96-111, the title and the class name among them, are empty cannot make its window.
+TEST_F(ProgramTest, AWindowThatCannotBeMadeEndsWithANonZeroCode) {
+    WORD empty[16] = {};  // sixteen strings of length 0
+    HANDLE update = BeginUpdateResourceW((folder + L"zarvik.exe").c_str(), FALSE);
+    ASSERT_NE(nullptr, update);
+    ASSERT_TRUE(UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(IDS_APP_TITLE / 16 + 1),
+                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), empty, sizeof(empty)));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    Start();
+    EXPECT_EQ(1u, ExitCode());
+}
+
 TEST_F(ProgramTest, AnUnreadableConfigurationIsReportedOverTheWindowAndEndsWithZero) {
     ASSERT_TRUE(CreateDirectoryW((folder + L"config.txt").c_str(), nullptr));  // unreadable even for root
     Start();
