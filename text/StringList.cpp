@@ -4,30 +4,41 @@
 #include "text/FileAccess.h"
 
 #include <cstdio>
+#include <new>
+#include <utility>
 
 namespace {
 
+// Far above any configuration or language file, and a bound on what a crafted one costs in memory.
+constexpr std::size_t ReadLimitUnits = 32 * 1024 * 1024;  // 64 MiB
+
 // Reads code units from a buffered file. Once the end is reached it stays reached: the end of
-// the bytes, a lone last byte, or a 0xFFFF unit, after which nothing more is read.
+// the bytes, a lone last byte, or a 0xFFFF unit, after which nothing more is read. A unit past the
+// limit ends it too, as a failure.
 struct UnitReader {
     std::FILE* file;
+    std::size_t unitsLeft = ReadLimitUnits;
     bool ended = false;
+    bool overLimit = false;
 
     bool Next(wchar_t& unit) {
         if (ended) return false;
         int low = std::getc(file);
         int high = low == EOF ? EOF : std::getc(file);
-        if (high == EOF || (low == 0xFF && high == 0xFF)) {
+        overLimit = high != EOF && !(low == 0xFF && high == 0xFF) && unitsLeft == 0;
+        if (high == EOF || (low == 0xFF && high == 0xFF) || overLimit) {
             ended = true;
             return false;
         }
+        unitsLeft--;
         unit = static_cast<wchar_t>(low | (high << 8));
         return true;
     }
 };
 
 // A line needs at least one unit, its line feed included, so a file that ends with a line feed
-// has no empty line after it.
+// has no empty line after it. A line cut by the limit is no line. Moved, not copied: a long line
+// costs its size once.
 bool ReadLine(UnitReader& reader, bool first, std::wstring& destination) {
     std::wstring line;
     wchar_t unit = 0;
@@ -37,10 +48,10 @@ bool ReadLine(UnitReader& reader, bool first, std::wstring& destination) {
         if (unit == L'\n') break;
         line += unit;
     }
-    if (!anyUnit) return false;
+    if (!anyUnit || reader.overLimit) return false;
     if (first && !line.empty() && line.front() == 0xFEFF) line.erase(0, 1);
     if (!line.empty() && line.back() == L'\r') line.pop_back();
-    destination = line;
+    destination = std::move(line);
     return true;
 }
 
@@ -67,12 +78,18 @@ bool PutLine(std::FILE* file, const std::wstring& value) {
 
 }  // namespace
 
+// The one place where a file's contents decide how much memory we ask for, so the one place that
+// turns a refused allocation into what it is to the players: a file that can't be read.
 bool ReadStringList(std::wstring* destination, int count, const std::wstring& path) {
-    std::FILE* file = OpenFile(path, "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (file == nullptr) return false;
     UnitReader reader{file};
     bool ok = true;
-    for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+    try {
+        for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
     std::fclose(file);
     return ok;
 }

@@ -1,6 +1,7 @@
 // The whole load beside the test program: config.txt, the language file, fallbacks and messages.
 #include "text/TextResources.h"
 
+#include "tests/support/Fifo.h"
 #include "tests/text/TestFiles.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
@@ -266,6 +267,41 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
             EXPECT_EQ(DefaultConfigBytes, ReadBytes(Dir() / "config.txt"));
             EXPECT_EQ(L"", LoadErrorMessage);
             EXPECT_EQ(L"Language - Good", LanguageName);
+        }
+    }
+}
+
+// What a crafted config.txt can name for a language file: a device (".." climbs to the root), a folder,
+// a pipe nobody writes to, a file past the 64 MiB bound. Each ends in the fallback, without a hang or
+// a crash; a file of exactly the bound still loads.
+TEST_F(Loader, OnlyRegularFilesWithinTheBoundAreRead) {
+    const std::u16string head = LanguageLines(u"Big", 30), sep(1, static_cast<char16_t>(PathSeparator()));
+    std::u16string up;
+    for (int i = 0; i < 16; i++) up += u".." + sep;
+    const std::size_t lastLineUnits = 32 * 1024 * 1024 - 1 - head.size();  // 64 MiB with the mark
+    WriteLanguage("Limit.Lang.txt", Bom + Utf16Le(head) + std::string(2 * lastLineUnits, 'z'));
+    WriteLanguage("Over.Lang.txt", Bom + Utf16Le(head) + std::string(2 * lastLineUnits + 2, 'z'));
+    fs::create_directory(Dir() / "Languages" / "Folder.Lang.txt");
+    const bool fifo = MakeFifo(Dir() / "Languages" / "Pipe.Lang.txt");
+    const struct {
+        std::u16string folder, file;
+        bool loads;
+    } cases[] = {
+        {up + u"dev", u"zero", false},
+        {u"Languages", u"Folder.Lang.txt", false},
+        {u"Languages", fifo ? u"Pipe.Lang.txt" : u"Folder.Lang.txt", false},
+        {u"Languages", u"Over.Lang.txt", false},
+        {u"Languages", u"Limit.Lang.txt", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf8(Wide(c.folder + sep + c.file)));
+        WriteConfig(Bom + Utf16Le(u"1\r\n" + c.folder + u"\r\n" + c.file + u"\r\n"));
+        EXPECT_TRUE(LoadTextResources());
+        if (c.loads) {
+            EXPECT_EQ(L"", LoadErrorMessage);
+            EXPECT_EQ(lastLineUnits, TextTable[TS_HELP_CREDITS].size());
+        } else {
+            ExpectDefaultsAfterLanguageError(InDir(Wide(c.folder + sep + c.file)), Wide(c.folder));
         }
     }
 }
