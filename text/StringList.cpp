@@ -94,16 +94,27 @@ bool ReadStringList(std::wstring* destination, int count, const std::wstring& pa
     return ok;
 }
 
-// The lines go to a file beside the target that then takes its place in one step, so a full
-// disk or a failed flush leaves the old file whole instead of a cut one.
+// A failed write anywhere, the flush to the disk included, is a failed write.
+static bool WriteLines(std::FILE* file, const std::wstring* source, int count) {
+    bool ok = PutUnit(file, 0xFEFF);
+    for (int i = 0; ok && i < count; i++) ok = PutLine(file, source[i]);
+    ok = ok && FlushToDisk(file);
+    return std::fclose(file) == 0 && ok;
+}
+
+// The lines go to a file beside the target that then takes its place in one step, once they are
+// on the disk, so a full disk or a power cut leaves the old file whole instead of a cut or empty
+// one. Where that file can't be made (a folder we may not write to, a read-only leftover, a name
+// too long for the system) the target is written in place: a configuration that gets repaired is
+// worth more than the single step.
 bool WriteStringList(const std::wstring* source, int count, const std::wstring& path) {
     const std::wstring temporaryPath = path + L".tmp";
     std::FILE* file = OpenFile(temporaryPath, "wb");
-    if (file == nullptr) return false;
-    bool ok = PutUnit(file, 0xFEFF);
-    for (int i = 0; ok && i < count; i++) ok = PutLine(file, source[i]);
-    ok = std::fclose(file) == 0 && ok;  // a failed flush is a failed write
-    ok = ok && ReplaceFile(temporaryPath, path);
+    if (file == nullptr) {
+        file = OpenFile(path, "wb");
+        return file != nullptr && WriteLines(file, source, count);
+    }
+    bool ok = WriteLines(file, source, count) && ReplaceFile(temporaryPath, path);
     if (!ok) RemoveFile(temporaryPath);  // nothing more to do if even this fails
     return ok;
 }

@@ -1,10 +1,12 @@
 // Reading and writing the UTF-16 line files, byte for byte.
 #include "text/StringList.h"
 
+#include "tests/support/DiskFlushSpy.h"
 #include "tests/text/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -114,13 +116,6 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
     namespace fs = std::filesystem;
 
-    {  // the temporary file can't be created
-        TemporaryFolder folder;
-        WriteBytes(folder.Path() / "config.txt", oldBytes);
-        fs::create_directory(folder.Path() / "config.txt.tmp");
-        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
-        EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
-    }
     {  // the target can't be replaced
         TemporaryFolder folder;
         fs::create_directory(folder.Path() / "config.txt");
@@ -141,5 +136,55 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
         ASSERT_FALSE(fs::is_symlink(folder.Path() / "config.txt"));  // else reading it would never end
         EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
         EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() / "config.txt.tmp")));
+    }
+}
+
+// The new lines are on the disk before they take the old file's place: a power cut in between
+// leaves one whole file or the other.
+TEST(StringList, NewFileReachesTheDiskBeforeItReplacesTheOld) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path() / "config.txt", "old");
+    std::vector<std::pair<std::string, std::string>> seen;  // config.txt and config.txt.tmp at each flush
+    BeforeDiskFlush = [&] {
+        seen.emplace_back(ReadBytes(folder.Path() / "config.txt"), ReadBytes(folder.Path() / "config.txt.tmp"));
+    };
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+    BeforeDiskFlush = nullptr;
+    const std::vector<std::pair<std::string, std::string>> expected = {{"old", DefaultConfigBytes}};
+    EXPECT_EQ(expected, seen);
+}
+
+// Where no file can be made beside it, the file is written in place rather than left unrepaired.
+TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
+    namespace fs = std::filesystem;
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    const std::wstring longName = std::wstring(251, L'c') + L".txt";  // 255, the most a name may have
+    const struct {
+        const char* name;
+        std::wstring file;
+        std::function<void(const fs::path&)> block;  // given the file beside the target
+    } cases[] = {
+        {"a folder in the way", L"config.txt", [](const fs::path& tmp) { fs::create_directory(tmp); }},
+        {"a read-only leftover", L"config.txt",
+         [](const fs::path& tmp) {
+             WriteBytes(tmp, "interrupted save, longer than the new file will be");
+             fs::permissions(tmp, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                             fs::perm_options::remove);
+         }},
+        {"a folder that can't be written", L"config.txt",
+         [](const fs::path& tmp) { fs::permissions(tmp.parent_path(), fs::perms::owner_write, fs::perm_options::remove); }},
+        {"a name too long for the extra four", longName, [](const fs::path&) {}},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder folder;
+        const fs::path target = folder.Path() / PathOf(c.file), beside = target.string() + ".tmp";
+        WriteBytes(target, "old");
+        c.block(beside);
+        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(c.file))) << c.name;
+        EXPECT_EQ(DefaultConfigBytes, ReadBytes(target)) << c.name;
+        std::error_code ignored;  // so that the folder can go
+        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::permissions(beside, fs::perms::owner_all, fs::perm_options::add, ignored);
     }
 }
