@@ -103,8 +103,8 @@ bool CheckEncoding(const std::string& bytes, Report& report) {
         report.Warning(0, "no byte-order mark (FF FE) at the start: the program reads the file, "
                           "but editors may guess its encoding wrongly");
     }
-    if (bytes.size() % 2 != 0)
-        report.Error(0, "the file has an odd number of bytes, so it is not whole UTF-16; the last byte is ignored");
+    if (bytes.size() % 2 != 0)  // the program reads the file as if the byte were not there
+        report.Warning(0, "the file has an odd number of bytes, so it is not whole UTF-16; the last byte is ignored");
     return true;
 }
 
@@ -119,9 +119,13 @@ std::vector<Line> SplitLines(const std::string& bytes, Report& report) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const char16_t unit =
             static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
-        if (unit == 0xFFFF) {
-            report.Error(static_cast<int>(lines.size()) + 1,
-                         "the code unit U+FFFF ends the file for the program; nothing after it is read");
+        if (unit == 0xFFFF) {  // past the lines the program reads, it cuts nothing
+            const int number = static_cast<int>(lines.size()) + 1;
+            const std::string message = "the code unit U+FFFF ends the file for the program; nothing after it is read";
+            if (number > TEXT_SLOT_COUNT)
+                report.Warning(number, message);
+            else
+                report.Error(number, message);
             break;
         }
         if (unit == u'\n') {
