@@ -109,6 +109,8 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"32 lines", File(thirtyTwo), {{32, false, "after 31 are ignored"}}},
         {"U+FFFF after line 31", File(thirtyTwo) + Units(L"\xFFFF"),
          {{32, false, "after 31 are ignored"}, {33, false, "U+FFFF"}}},
+        {"zero character after line 31", File(thirtyTwo) + Units(std::wstring(L"x\0y\r\n", 5)),
+         {{32, false, "after 31 are ignored"}, {33, false, "zero character"}}},
     };
     for (const auto& c : cases) {
         const std::vector<LanguageFileProblem> found = CheckLanguageFile(Write(c.bytes));

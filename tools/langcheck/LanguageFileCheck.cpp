@@ -52,6 +52,10 @@ struct Report {
     std::vector<LanguageFileProblem> problems;
     void Error(int line, const std::string& message) { problems.push_back({line, true, message}); }
     void Warning(int line, const std::string& message) { problems.push_back({line, false, message}); }
+    // The program never reads past line 31, so what would garble a text there garbles nothing.
+    void ErrorIfRead(int line, const std::string& message) {
+        problems.push_back({line, line <= TEXT_SLOT_COUNT, message});
+    }
 };
 
 bool ReadBytes(const std::string& path, std::string& bytes) {
@@ -119,13 +123,9 @@ std::vector<Line> SplitLines(const std::string& bytes, Report& report) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const char16_t unit =
             static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
-        if (unit == 0xFFFF) {  // past the lines the program reads, it cuts nothing
-            const int number = static_cast<int>(lines.size()) + 1;
-            const std::string message = "the code unit U+FFFF ends the file for the program; nothing after it is read";
-            if (number > TEXT_SLOT_COUNT)
-                report.Warning(number, message);
-            else
-                report.Error(number, message);
+        if (unit == 0xFFFF) {
+            report.ErrorIfRead(static_cast<int>(lines.size()) + 1,
+                               "the code unit U+FFFF ends the file for the program; nothing after it is read");
             break;
         }
         if (unit == u'\n') {
@@ -151,7 +151,7 @@ void CheckCharacters(const std::u16string& text, int number, Report& report) {
     for (std::size_t i = 0; i < text.size(); i++) {
         const char16_t unit = text[i];
         if (unit == 0) {
-            report.Error(number, "a zero character (U+0000); the text after it will not show");
+            report.ErrorIfRead(number, "a zero character (U+0000); the text after it will not show");
         } else if (unit == 0xFEFF) {
             report.Warning(number, "a byte-order mark (U+FEFF) inside the text");
         } else if (unit >= 0xD800 && unit < 0xDC00) {
