@@ -3,8 +3,10 @@
 
 #include "app/StartUp.h"
 #include "ui/MainWindow.h"
+#include "ui/OnDemandLibraries.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
+    SearchLibrariesInSystemFolderOnly();  // before anything can load one
     InstanceHandle = instance;
     if (!CreateMainWindow(showMode)) return 0;  // nothing to show a message in
     StartUp();

@@ -11,6 +11,7 @@
 #include "text/Ansi.h"
 #include "text/TextResources.h"
 #include "ui/MainWindow.h"
+#include "ui/OnDemandLibraries.h"
 
 std::wstring WindowTitle;
 

@@ -1,23 +1,52 @@
-// The common dialogs and the shell, loaded the first time the system dialog needs them.
+// The libraries loaded the first time they are needed, only ever from the system folder.
 #include "ui/OnDemandLibraries.h"
 
 #include <shellapi.h>
 
+#include <cwchar>
+#include <iterator>
+
 using ChooseFontFunction = BOOL(WINAPI*)(CHOOSEFONTW*);
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+using TimeGetTimeFunction = DWORD(WINAPI*)();
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 
 ShellExecuteFunction ShellExecuteEntry = nullptr;
 static ChooseFontFunction ChooseFontEntry = nullptr;
 static GetOpenFileNameFunction GetOpenFileNameEntry = nullptr;
+static TimeGetTimeFunction TimeGetTimeEntry = nullptr;
+
+template <typename Function>
+static Function EntryOf(HMODULE module, const char* name) {
+    return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// Players run the program from their downloads folder, where anyone may have left a DLL named like one
+// of the system's. Windows 7 without its loader update (KB2533623) lacks the call, so it is looked up.
+void SearchLibrariesInSystemFolderOnly() {
+    auto setDirectories = EntryOf<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"),
+                                                                    "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+// Where the loader knows no search flags (that same Windows 7) the full path stands in, and the altered
+// search sends the library's own imports to its folder, not to ours.
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module != nullptr) return module;
+    wchar_t path[MAX_PATH + 64];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || length + 1 + std::wcslen(name) >= std::size(path)) return nullptr;
+    path[length] = L'\\';
+    std::wcscpy(path + length + 1, name);
+    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
 
 // Importing comdlg32 and shell32 made every start load both and what they import, about 30 ms of a
 // 180 ms start under Wine, for a dialog most games never open. A library stays loaded once loaded.
 template <typename Function>
 static Function Resolve(Function& entry, const wchar_t* library, const char* name) {
-    if (entry == nullptr) {
-        HMODULE module = LoadLibraryW(library);
-        if (module != nullptr) entry = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    }
+    if (entry == nullptr) entry = EntryOf<Function>(LoadSystemLibrary(library), name);
     return entry;
 }
 
@@ -38,4 +67,12 @@ HINSTANCE CallShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file,
     ShellExecuteFunction shellExecute = Resolve(ShellExecuteEntry, L"shell32.dll", "ShellExecuteW");
     if (shellExecute == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return shellExecute(owner, verb, file, parameters, directory, show);
+}
+
+// WINMM is not one of the libraries the system always takes from its own folder, so importing it ran a
+// winmm.dll left beside the program before our first line. The seed needs it once; without it the
+// tick count, as many milliseconds since start-up, seeds as well.
+std::uint32_t MillisecondClock() {
+    TimeGetTimeFunction timeGetTime = Resolve(TimeGetTimeEntry, L"winmm.dll", "timeGetTime");
+    return timeGetTime != nullptr ? timeGetTime() : GetTickCount();
 }

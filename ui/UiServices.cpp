@@ -1,7 +1,5 @@
-// The main window's handles, and what it offers the rest: repaints, the caption, message boxes, the clock.
+// The main window's handles, and what it offers the rest: repaints, the caption, message boxes.
 #include "ui/UiServices.h"
-
-#include <mmsystem.h>
 
 HINSTANCE InstanceHandle = nullptr;
 HWND MainWindowHandle = nullptr;
@@ -19,5 +17,3 @@ void SetTitle(const std::wstring& text) { SetWindowTextW(MainWindowHandle, text.
 int ShowMessage(const std::wstring& text) {
     return MessageBoxW(MainWindowHandle, text.c_str(), MainWindow.title, MB_OK);
 }
-
-std::uint32_t MillisecondClock() { return timeGetTime(); }

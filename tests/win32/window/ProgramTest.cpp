@@ -4,6 +4,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,13 +20,14 @@
 
 namespace {
 
-// The build passes the program's host path; Wine shows the host's root as drive Z:.
-std::wstring ProgramPath() {
-    std::string host = ZARVIK_EXE;
+// The build passes host paths; Wine shows the host's root as drive Z:.
+std::wstring HostPath(const std::string& host) {
     std::wstring path = host.front() == '/' ? L"Z:" : L"";
     for (char c : host) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
     return path;
 }
+
+std::wstring ProgramPath() { return HostPath(ZARVIK_EXE); }
 
 std::wstring Caption(HWND window) {
     wchar_t text[512] = {};
@@ -80,6 +88,7 @@ protected:
         }
         for (const wchar_t* file : {L"Languages\\Russian.Lang.txt", L"config.txt", L"zarvik.exe"})
             DeleteFileW((folder + file).c_str());
+        for (const std::wstring& file : besideProgram) DeleteFileW((folder + file).c_str());
         for (const wchar_t* subfolder : {L"Languages", L"config.txt", L""})
             RemoveDirectoryW((folder + subfolder).c_str());
     }
@@ -101,6 +110,7 @@ protected:
     }
 
     std::wstring folder;
+    std::vector<std::wstring> besideProgram;  // further files a test puts in the folder
     PROCESS_INFORMATION process = {};
 };
 
@@ -137,6 +147,79 @@ TEST_F(ProgramTest, AnUnreadableConfigurationIsReportedOverTheWindowAndEndsWithZ
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0u, ExitCode());
     EXPECT_TRUE(GetFileAttributesW((folder + L"config.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Libraries named like those the program loads, left beside it, stay unloaded: at start (WINMM was
+// imported), for the help (the shell, and OLE32 for COM) and for the font dialog (the common dialogs).
+// Wine prefers its own copy of a system library to one found beside a program unless told otherwise
+// (scripts/wine-env.sh tells it for WINMM, SHELL32 and COMDLG32), as Windows does for a library outside
+// its known list. OLE32 stays Wine's: Wine's own libraries load it by name at start.
+TEST_F(ProgramTest, LoadsNoLibraryLeftBesideIt) {
+    for (const wchar_t* name : {L"winmm.dll", L"shell32.dll", L"ole32.dll", L"comdlg32.dll"}) {
+        ASSERT_TRUE(CopyFileW(HostPath(PLANTED_LIBRARY).c_str(), (folder + name).c_str(), FALSE)) << GetLastError();
+        besideProgram.insert(besideProgram.end(), {name, name + std::wstring(L".loaded")});
+    }
+    std::vector<std::wstring> lines(TEXT_SLOT_COUNT, L"1");
+    lines[TS_HELP_FILE] = L"Missing Rules.txt";  // a document the shell won't find, so nothing opens
+    ASSERT_TRUE(WriteStringList(lines.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Russian.Lang.txt"));
+    Start();
+    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle);
+    ASSERT_NE(nullptr, main);
+    PostMessageW(main, WM_COMMAND, ID_HELP, 0);
+    HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
+    ASSERT_NE(nullptr, dialog);
+    PostMessageW(dialog, WM_COMMAND, IDC_RULES_HELP, 0);
+    PostMessageW(dialog, WM_COMMAND, IDC_FONT, 0);
+    for (int i = 0; i < 1000 && IsWindowEnabled(dialog); i++) Sleep(10);  // the font dialog disables it
+    EXPECT_FALSE(IsWindowEnabled(dialog)) << "no font dialog came up";
+    for (std::size_t i = 1; i < besideProgram.size(); i += 2)
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + besideProgram[i]).c_str()))
+            << besideProgram[i];
+}
+
+std::string ReadProgram() {
+    std::ifstream file(std::filesystem::path(ProgramPath()), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The names of the libraries in the import table of a 64-bit image file.
+std::vector<std::string> ImportedLibraries(const std::string& image) {
+    auto at = [&image](std::size_t offset, auto& value) {
+        value = {};
+        if (offset + sizeof value <= image.size()) std::memcpy(&value, image.data() + offset, sizeof value);
+    };
+    IMAGE_DOS_HEADER dos;
+    at(0, dos);
+    IMAGE_NT_HEADERS64 nt;
+    at(dos.e_lfanew, nt);
+    const std::size_t sections = dos.e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+                                 nt.FileHeader.SizeOfOptionalHeader;
+    auto fileOffset = [&](DWORD rva) -> std::size_t {
+        for (int i = 0; i < nt.FileHeader.NumberOfSections; i++) {
+            IMAGE_SECTION_HEADER section;
+            at(sections + i * sizeof section, section);
+            if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData)
+                return section.PointerToRawData + (rva - section.VirtualAddress);
+        }
+        return image.size();
+    };
+    std::vector<std::string> names;
+    std::size_t next = fileOffset(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+    for (IMAGE_IMPORT_DESCRIPTOR entry; at(next, entry), entry.Name != 0; next += sizeof entry) {
+        const std::size_t name = fileOffset(entry.Name);
+        std::string text = name < image.size() ? image.c_str() + name : "";
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        names.push_back(text);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Before our first line the system loads what the program imports; only libraries it always takes
+// from its own folder may be among them (COMCTL32 version 6 comes from the side-by-side store).
+TEST(Executable, ImportsOnlyLibrariesTheSystemTakesFromItsFolder) {
+    const std::vector<std::string> expected = {"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"};
+    EXPECT_EQ(expected, ImportedLibraries(ReadProgram()));
 }
 
 }  // namespace
