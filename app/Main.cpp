@@ -10,5 +10,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     InstanceHandle = instance;
     if (!CreateMainWindow(showMode)) return 0;  // nothing to show a message in
     StartUp();
-    return RunMessageLoop();
+    const int exitCode = RunMessageLoop();
+    UninitialiseCom();
+    return exitCode;
 }

@@ -1,6 +1,7 @@
 // The libraries loaded the first time they are needed, only ever from the system folder.
 #include "ui/OnDemandLibraries.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cwchar>
@@ -9,12 +10,18 @@
 using ChooseFontFunction = BOOL(WINAPI*)(CHOOSEFONTW*);
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 using TimeGetTimeFunction = DWORD(WINAPI*)();
+using CoInitializeExFunction = HRESULT(WINAPI*)(void*, DWORD);
+using CoUninitializeFunction = void(WINAPI*)();
 using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 
 ShellExecuteFunction ShellExecuteEntry = nullptr;
 static ChooseFontFunction ChooseFontEntry = nullptr;
 static GetOpenFileNameFunction GetOpenFileNameEntry = nullptr;
 static TimeGetTimeFunction TimeGetTimeEntry = nullptr;
+static CoInitializeExFunction CoInitializeExEntry = nullptr;
+static CoUninitializeFunction CoUninitializeEntry = nullptr;
+static bool ComTried = false;
+static bool ComInitialised = false;
 
 template <typename Function>
 static Function EntryOf(HMODULE module, const char* name) {
@@ -50,6 +57,23 @@ static Function Resolve(Function& entry, const wchar_t* library, const char* nam
     return entry;
 }
 
+// The shell requires COM of its callers. S_FALSE (already initialised on this thread) counts too: it
+// also wants its CoUninitialize. A failure leaves the shell to manage without, as it did before.
+bool InitialiseCom() {
+    if (ComTried) return ComInitialised;
+    ComTried = true;
+    auto initialise = Resolve(CoInitializeExEntry, L"ole32.dll", "CoInitializeEx");
+    ComInitialised = Resolve(CoUninitializeEntry, L"ole32.dll", "CoUninitialize") != nullptr &&
+                     initialise != nullptr &&
+                     SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    return ComInitialised;
+}
+
+void UninitialiseCom() {
+    if (ComInitialised) CoUninitializeEntry();
+    ComTried = ComInitialised = false;
+}
+
 // A library that can't be loaded reads as a dialog the player cancelled.
 BOOL CallChooseFont(CHOOSEFONTW* request) {
     ChooseFontFunction chooseFont = Resolve(ChooseFontEntry, L"comdlg32.dll", "ChooseFontW");
@@ -64,6 +88,7 @@ BOOL CallGetOpenFileName(OPENFILENAMEW* request) {
 // Without the shell the answer is the shell's own "DLL not found" code, a failure like any other.
 HINSTANCE CallShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                            const wchar_t* directory, int show) {
+    InitialiseCom();
     ShellExecuteFunction shellExecute = Resolve(ShellExecuteEntry, L"shell32.dll", "ShellExecuteW");
     if (shellExecute == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return shellExecute(owner, verb, file, parameters, directory, show);

@@ -15,6 +15,9 @@ extern ShellExecuteFunction ShellExecuteEntry;
 void SearchLibrariesInSystemFolderOnly();
 // A library of the system folder, never one planted beside the program; null when it can't be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);
+// COM on the interface thread, apartment-threaded, initialised once on first need; false if it can't be.
+bool InitialiseCom();
+void UninitialiseCom();  // at exit, when InitialiseCom succeeded
 
 BOOL CallChooseFont(CHOOSEFONTW* request);
 BOOL CallGetOpenFileName(OPENFILENAMEW* request);

@@ -1,4 +1,4 @@
-// Game Rules Help: only a document reaches the shell; anything else is reported.
+// Game Rules Help: only a document reaches the shell, with COM ready; anything else is reported.
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
@@ -6,6 +6,7 @@
 #include "tests/win32/dialog/ShellSpy.h"
 #include "text/Config.h"
 #include "text/TextResources.h"
+#include "ui/OnDemandLibraries.h"
 
 using HelpFile = DialogFixture;
 
@@ -35,9 +36,12 @@ TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
         ASSERT_EQ(opens ? 0u : 1u, seen.size());
         if (opens) {
             EXPECT_EQ(HelpFilePath, ShellCalls[0].file);
+            EXPECT_TRUE(ShellCalls[0].comReady);
         } else {
             EXPECT_EQ(L"Zarvik", seen[0].caption);
             EXPECT_EQ(L"Error Open Help File:\n\n" + HelpFilePath, seen[0].text);
         }
     }
+    UninitialiseCom();  // as at exit: once, however many calls needed it
+    EXPECT_FALSE(IsComReady());
 }
