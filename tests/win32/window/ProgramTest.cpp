@@ -222,4 +222,30 @@ TEST(Executable, ImportsOnlyLibrariesTheSystemTakesFromItsFolder) {
     EXPECT_EQ(expected, ImportedLibraries(ReadProgram()));
 }
 
+TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsAndLongPaths) {
+    HMODULE image = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, image);
+    HRSRC resource = FindResourceW(image, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(nullptr, resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, resource))),
+                               SizeofResource(image, resource));
+    FreeLibrary(image);
+    const char* const parts[] = {
+        R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+        R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+        R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
+        R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
+        R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
+        R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
+        R"(<longPathAware xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">true</longPathAware>)",
+        R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>)",
+    };
+    for (const char* part : parts) EXPECT_NE(std::string::npos, manifest.find(part)) << part;
+    // This test program carries the same manifest: the system still reads it whole.
+    ACTCTX_SECTION_KEYED_DATA found = {};
+    found.cbSize = sizeof found;
+    EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_WINDOW_CLASS_REDIRECTION,
+                                         L"ToolbarWindow32", &found));
+}
+
 }  // namespace
