@@ -1,12 +1,11 @@
 // Reading and writing the UTF-16 line files, byte for byte.
 #include "text/StringList.h"
 
-#include "tests/support/DiskFlushSpy.h"
+#include "tests/support/SystemFiles.h"
 #include "tests/text/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -151,40 +150,25 @@ TEST(StringList, NewFileReachesTheDiskBeforeItReplacesTheOld) {
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
     EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
     BeforeDiskFlush = nullptr;
-    const std::vector<std::pair<std::string, std::string>> expected = {{"old", DefaultConfigBytes}};
-    EXPECT_EQ(expected, seen);
+    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"old", DefaultConfigBytes}}), seen);
 }
 
-// Where no file can be made beside it, the file is written in place rather than left unrepaired.
+// Where no file can be made beside it (a folder in the way, a read-only leftover of a save cut short,
+// a name with no room for four more characters) the file is written in place, not left unrepaired.
 TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
     namespace fs = std::filesystem;
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
-    const std::wstring longName = std::wstring(251, L'c') + L".txt";  // 255, the most a name may have
-    const struct {
-        const char* name;
-        std::wstring file;
-        std::function<void(const fs::path&)> block;  // given the file beside the target
-    } cases[] = {
-        {"a folder in the way", L"config.txt", [](const fs::path& tmp) { fs::create_directory(tmp); }},
-        {"a read-only leftover", L"config.txt",
-         [](const fs::path& tmp) {
-             WriteBytes(tmp, "interrupted save, longer than the new file will be");
-             fs::permissions(tmp, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                             fs::perm_options::remove);
-         }},
-        {"a folder that can't be written", L"config.txt",
-         [](const fs::path& tmp) { fs::permissions(tmp.parent_path(), fs::perms::owner_write, fs::perm_options::remove); }},
-        {"a name too long for the extra four", longName, [](const fs::path&) {}},
-    };
-    for (const auto& c : cases) {
+    const std::pair<std::wstring, char> cases[] = {  // the name, and what is beside it: folder, read-only, none
+        {L"config.txt", 'f'}, {L"config.txt", 'r'}, {std::wstring(251, L'c') + L".txt", 'n'}};
+    for (const auto& [name, beside] : cases) {
         TemporaryFolder folder;
-        const fs::path target = folder.Path() / PathOf(c.file), beside = target.string() + ".tmp";
+        const fs::path target = folder.Path() / PathOf(name), temporary = target.string() + ".tmp";
         WriteBytes(target, "old");
-        c.block(beside);
-        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(c.file))) << c.name;
-        EXPECT_EQ(DefaultConfigBytes, ReadBytes(target)) << c.name;
-        std::error_code ignored;  // so that the folder can go
-        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::permissions(beside, fs::perms::owner_all, fs::perm_options::add, ignored);
+        if (beside == 'f') fs::create_directory(temporary);
+        if (beside == 'r') WriteBytes(temporary, "a save cut short"), fs::permissions(temporary, fs::perms::owner_read);
+        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(name))) << beside;
+        EXPECT_EQ(DefaultConfigBytes, ReadBytes(target)) << beside;
+        std::error_code ignored;
+        fs::permissions(temporary, fs::perms::owner_all, ignored);  // so that the folder can go
     }
 }

@@ -13,14 +13,13 @@ using HelpFile = DialogFixture;
 // The help file's name comes from a language file, which may name a program, a script or a shortcut.
 TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
     const std::pair<const wchar_t*, bool> cases[] = {
-        {L"Rules.txt", true},       {L"Rules.TXT", true},        {L"Rules.Rtf", true},
-        {L"Rules.htm", true},       {L"Rules.HTML", true},       {L"Rules.pdf", true},
-        {L"Missing.md", true},      {L"..\\Rules.mD", true},     {L"Help.exe", false},
-        {L"Help.txt.exe", false},   {L"Help.bat", false},        {L"Help.lnk", false},
-        {L"Help", false},           {L"Help.txt\\..\\Run.exe", false}, {L"Help.exe.", false},
-        {L"Help.txt ", false},      {L"Help.tx", false},         {L"Help.txtx", false},
-    };
+        {L"Rules.txt", true},     {L"Rules.TXT", true},    {L"Rules.Rtf", true},       {L"Rules.htm", true},
+        {L"Rules.HTML", true},    {L"Rules.pdf", true},    {L"Missing.md", true},      {L"..\\Rules.mD", true},
+        {L"Help.exe", false},     {L"Help.txt.exe", false}, {L"Help.bat", false},      {L"Help.lnk", false},
+        {L"Help", false},         {L"Help.exe.", false},   {L"Help.txt ", false},      {L"Help.tx", false},
+        {L"Help.txtx", false},    {L"Help.txt\\..\\Run.exe", false}};
     for (const auto& [name, opens] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
         ShellCalls.clear();
         HelpFilePath = ModulePath(L"Languages\\") + name;
         std::vector<SeenMessage> seen;
@@ -30,7 +29,6 @@ TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
                          [&](HWND) { return !ShellCalls.empty() || !seen.empty(); }});
         bool ran = false;
         RunSystemDialog(steps, &ran);
-        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
         EXPECT_TRUE(ran);
         ASSERT_EQ(opens ? 1u : 0u, ShellCalls.size());
         ASSERT_EQ(opens ? 0u : 1u, seen.size());

@@ -5,12 +5,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstddef>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -177,70 +171,46 @@ TEST_F(ProgramTest, LoadsNoLibraryLeftBesideIt) {
             << besideProgram[i];
 }
 
-std::string ReadProgram() {
-    std::ifstream file(std::filesystem::path(ProgramPath()), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The names of the libraries in the import table of a 64-bit image file.
-std::vector<std::string> ImportedLibraries(const std::string& image) {
-    auto at = [&image](std::size_t offset, auto& value) {
-        value = {};
-        if (offset + sizeof value <= image.size()) std::memcpy(&value, image.data() + offset, sizeof value);
-    };
-    IMAGE_DOS_HEADER dos;
-    at(0, dos);
-    IMAGE_NT_HEADERS64 nt;
-    at(dos.e_lfanew, nt);
-    const std::size_t sections = dos.e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
-                                 nt.FileHeader.SizeOfOptionalHeader;
-    auto fileOffset = [&](DWORD rva) -> std::size_t {
-        for (int i = 0; i < nt.FileHeader.NumberOfSections; i++) {
-            IMAGE_SECTION_HEADER section;
-            at(sections + i * sizeof section, section);
-            if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData)
-                return section.PointerToRawData + (rva - section.VirtualAddress);
-        }
-        return image.size();
-    };
-    std::vector<std::string> names;
-    std::size_t next = fileOffset(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
-    for (IMAGE_IMPORT_DESCRIPTOR entry; at(next, entry), entry.Name != 0; next += sizeof entry) {
-        const std::size_t name = fileOffset(entry.Name);
-        std::string text = name < image.size() ? image.c_str() + name : "";
-        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        names.push_back(text);
+// The built program, mapped as the system would run it but never run.
+struct ProgramImage {
+    HMODULE module = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ~ProgramImage() { FreeLibrary(module); }
+    const BYTE* At(DWORD address) const {  // the handle's low bits tag the mapping
+        return reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR(3)) + address;
     }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+};
 
 // Before our first line the system loads what the program imports; only libraries it always takes
 // from its own folder may be among them (COMCTL32 version 6 comes from the side-by-side store).
 TEST(Executable, ImportsOnlyLibrariesTheSystemTakesFromItsFolder) {
-    const std::vector<std::string> expected = {"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"};
-    EXPECT_EQ(expected, ImportedLibraries(ReadProgram()));
+    const ProgramImage image;
+    ASSERT_NE(nullptr, image.module);
+    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.At(0));
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.At(dos->e_lfanew));
+    auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+        image.At(nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress));
+    std::vector<std::string> names;
+    for (; entry->Name != 0; entry++)
+        names.push_back(CharUpperA(std::string(reinterpret_cast<const char*>(image.At(entry->Name))).data()));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"}), names);
 }
 
 TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsAndLongPaths) {
-    HMODULE image = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(nullptr, image);
-    HRSRC resource = FindResourceW(image, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    const ProgramImage image;
+    HRSRC resource = FindResourceW(image.module, MAKEINTRESOURCEW(1), RT_MANIFEST);
     ASSERT_NE(nullptr, resource);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, resource))),
-                               SizeofResource(image, resource));
-    FreeLibrary(image);
-    const char* const parts[] = {
-        R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
-        R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
-        R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
-        R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
-        R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
-        R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
-        R"(<longPathAware xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">true</longPathAware>)",
-        R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>)",
-    };
-    for (const char* part : parts) EXPECT_NE(std::string::npos, manifest.find(part)) << part;
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image.module, resource))),
+                               SizeofResource(image.module, resource));
+    for (const char* part : {R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+                             R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+                             R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
+                             R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
+                             R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
+                             R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
+                             R"(SMI/2016/WindowsSettings">true</longPathAware>)",
+                             R"(SMI/2005/WindowsSettings">false</dpiAware>)"})
+        EXPECT_NE(std::string::npos, manifest.find(part)) << part;
     // This test program carries the same manifest: the system still reads it whole.
     ACTCTX_SECTION_KEYED_DATA found = {};
     found.cbSize = sizeof found;

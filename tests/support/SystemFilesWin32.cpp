@@ -1,13 +1,14 @@
-// FlushFileBuffers, wrapped at link time: the program calls it through its import slot
-// __imp_FlushFileBuffers, which -Wl,--wrap=__imp_FlushFileBuffers points at this one.
-#include "tests/support/DiskFlushSpy.h"
+// No pipes among the files; FlushFileBuffers wrapped at link time: the program calls it through its
+// import slot __imp_FlushFileBuffers, which -Wl,--wrap=__imp_FlushFileBuffers points here.
+#include "tests/support/SystemFiles.h"
 
 #include <windows.h>
 
 std::function<void()> BeforeDiskFlush;
 
-using FlushFunction = BOOL(WINAPI*)(HANDLE);
+bool MakeFifo(const std::filesystem::path&) { return false; }
 
+using FlushFunction = BOOL(WINAPI*)(HANDLE);
 extern "C" FlushFunction __real___imp_FlushFileBuffers;
 
 static BOOL WINAPI FlushAfterWatching(HANDLE file) {

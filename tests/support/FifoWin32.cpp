@@ -1,4 +1,0 @@
-// Windows has no named pipes among the files of a folder.
-#include "tests/support/Fifo.h"
-
-bool MakeFifo(const std::filesystem::path&) { return false; }
