@@ -6,6 +6,7 @@
 #include "ui/OnDemandLibraries.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
+    SearchLibrariesInSystemFolderOnly();  // before anything can load one
     InstanceHandle = instance;
     // No window to show a message in, but whoever started us must not read the end as a success.
     if (!CreateMainWindow(showMode)) return 1;

@@ -12,6 +12,7 @@
 #include "text/TextResources.h"
 #include "ui/Accessibility.h"
 #include "ui/MainWindow.h"
+#include "ui/OnDemandLibraries.h"
 
 std::wstring WindowTitle;
 

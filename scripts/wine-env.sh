@@ -5,6 +5,9 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$repo/build/win64/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+# A library found beside a program before Wine's own copy, as Windows does for one outside its list of
+# known libraries, so that a test sees what a library planted there would do.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winmm,shell32,comdlg32=n,b}"
 
 # A fresh prefix: unmanaged windows (no 2-second wait for a window manager) and no crash dialog
 # that would hang a test until its timeout. ZARVIK_THEME=off makes one whose windows are drawn without

@@ -17,10 +17,14 @@ std::wstring LanguageFileName;
 
 // The version line is read the way atol reads a 20-byte buffer of its ANSI text: blanks, a sign,
 // digits summed in 32 bits that wrap ("4294967297" is 1). A longer line is judged by its first
-// 19 bytes, the most that fits beside the terminator; the rest is never looked at.
+// 19 bytes, the most that fits beside the terminator; the rest is never looked at, nor converted:
+// each character gives at least one byte (a surrogate pair gives one '?', where reading stops anyway),
+// so the first 19 characters hold those bytes.
 bool IsVersionOne(const std::wstring& line) {
     constexpr std::size_t VersionBufferSize = 20;
-    std::string text = NarrowAnsi(line.c_str());
+    const auto start = line.begin(), end = start + std::min(line.size(), VersionBufferSize - 1);
+    const auto length = std::find(start, end, L'\0') - start;  // the text ends at its first zero
+    std::string text = NarrowAnsi(line.data(), static_cast<int>(length));
     if (text.size() > VersionBufferSize - 1) text.resize(VersionBufferSize - 1);
 
     std::size_t i = 0;

@@ -6,6 +6,10 @@
 
 // Opens by the wide name on Windows, so a name outside the ANSI code page still opens.
 std::FILE* OpenFile(const std::wstring& path, const char* mode);
+// For reading, binary: only a regular file opens; a device, a pipe or a folder fails as a missing file does.
+std::FILE* OpenRegularFile(const std::wstring& path);
+// The stream's buffer and the system's cache of the file, both out on the disk.
+bool FlushToDisk(std::FILE* file);
 // Puts replacement in place of target in one step; target may not exist yet.
 bool ReplaceFile(const std::wstring& replacement, const std::wstring& target);
 bool RemoveFile(const std::wstring& path);

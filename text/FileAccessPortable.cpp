@@ -1,6 +1,8 @@
 // Files and the executable's folder on systems whose file names are UTF-8 bytes.
 #include "text/FileAccess.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -81,6 +83,22 @@ static std::wstring DecodeName(const std::string& bytes) {
 std::FILE* OpenFile(const std::wstring& path, const char* mode) {
     return std::fopen(EncodeName(path).c_str(), mode);
 }
+
+// Without O_NONBLOCK the open of a pipe would wait for a writer; the type is judged on what was opened,
+// so nothing can be swapped in between.
+std::FILE* OpenRegularFile(const std::wstring& path) {
+    const int descriptor = open(EncodeName(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
+    struct stat status = {};
+    std::FILE* file = nullptr;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+        fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) == 0)
+        file = fdopen(descriptor, "rb");
+    if (file == nullptr) close(descriptor);
+    return file;
+}
+
+bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && fsync(fileno(file)) == 0; }
 
 bool ReplaceFile(const std::wstring& replacement, const std::wstring& target) {
     return std::rename(EncodeName(replacement).c_str(), EncodeName(target).c_str()) == 0;

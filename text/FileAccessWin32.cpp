@@ -4,6 +4,9 @@
 #include <windows.h>
 #undef ReplaceFile  // <windows.h> maps it to ReplaceFileW; this one is ours
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <vector>
 
 std::FILE* OpenFile(const std::wstring& path, const char* mode) {
@@ -12,7 +15,32 @@ std::FILE* OpenFile(const std::wstring& path, const char* mode) {
     return _wfopen(path.c_str(), wideMode.c_str());
 }
 
-// Write-through: the rename reaches the disk before we report success.
+// A name such as "CON" or "NUL" in any folder is a device; only a file on a disk is read, so no device
+// or pipe can keep the reader waiting or feed it without end. The sharing is what _wfopen grants.
+std::FILE* OpenRegularFile(const std::wstring& path) {
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    BY_HANDLE_FILE_INFORMATION information = {};
+    const bool regular = GetFileType(handle) == FILE_TYPE_DISK &&
+                         GetFileInformationByHandle(handle, &information) &&
+                         (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const int descriptor = regular ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY) : -1;
+    if (descriptor == -1) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(descriptor, "rb");
+    if (file == nullptr) _close(descriptor);  // closes the handle too
+    return file;
+}
+
+bool FlushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))));
+}
+
+// MOVEFILE_WRITE_THROUGH makes the call return only once the move itself is on the disk; the data
+// must be there before (FlushToDisk), or a power cut could leave the new name on empty blocks.
 bool ReplaceFile(const std::wstring& replacement, const std::wstring& target) {
     return MoveFileExW(replacement.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

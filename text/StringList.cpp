@@ -4,30 +4,41 @@
 #include "text/FileAccess.h"
 
 #include <cstdio>
+#include <new>
+#include <utility>
 
 namespace {
 
+// Far above any configuration or language file, and a bound on what a crafted one costs in memory.
+constexpr std::size_t ReadLimitUnits = 32 * 1024 * 1024;  // 64 MiB
+
 // Reads code units from a buffered file. Once the end is reached it stays reached: the end of
-// the bytes, a lone last byte, or a 0xFFFF unit, after which nothing more is read.
+// the bytes, a lone last byte, or a 0xFFFF unit, after which nothing more is read. A unit past the
+// limit ends it too, as a failure.
 struct UnitReader {
     std::FILE* file;
+    std::size_t unitsLeft = ReadLimitUnits;
     bool ended = false;
+    bool overLimit = false;
 
     bool Next(wchar_t& unit) {
         if (ended) return false;
         int low = std::getc(file);
         int high = low == EOF ? EOF : std::getc(file);
-        if (high == EOF || (low == 0xFF && high == 0xFF)) {
+        overLimit = high != EOF && !(low == 0xFF && high == 0xFF) && unitsLeft == 0;
+        if (high == EOF || (low == 0xFF && high == 0xFF) || overLimit) {
             ended = true;
             return false;
         }
+        unitsLeft--;
         unit = static_cast<wchar_t>(low | (high << 8));
         return true;
     }
 };
 
 // A line needs at least one unit, its line feed included, so a file that ends with a line feed
-// has no empty line after it.
+// has no empty line after it. A line cut by the limit is no line. Moved, not copied: a long line
+// costs its size once.
 bool ReadLine(UnitReader& reader, bool first, std::wstring& destination) {
     std::wstring line;
     wchar_t unit = 0;
@@ -37,10 +48,10 @@ bool ReadLine(UnitReader& reader, bool first, std::wstring& destination) {
         if (unit == L'\n') break;
         line += unit;
     }
-    if (!anyUnit) return false;
+    if (!anyUnit || reader.overLimit) return false;
     if (first && !line.empty() && line.front() == 0xFEFF) line.erase(0, 1);
     if (!line.empty() && line.back() == L'\r') line.pop_back();
-    destination = line;
+    destination = std::move(line);
     return true;
 }
 
@@ -67,26 +78,43 @@ bool PutLine(std::FILE* file, const std::wstring& value) {
 
 }  // namespace
 
+// The one place where a file's contents decide how much memory we ask for, so the one place that
+// turns a refused allocation into what it is to the players: a file that can't be read.
 bool ReadStringList(std::wstring* destination, int count, const std::wstring& path) {
-    std::FILE* file = OpenFile(path, "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (file == nullptr) return false;
     UnitReader reader{file};
     bool ok = true;
-    for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+    try {
+        for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
     std::fclose(file);
     return ok;
 }
 
-// The lines go to a file beside the target that then takes its place in one step, so a full
-// disk or a failed flush leaves the old file whole instead of a cut one.
+// A failed write anywhere, the flush to the disk included, is a failed write.
+static bool WriteLines(std::FILE* file, const std::wstring* source, int count) {
+    bool ok = PutUnit(file, 0xFEFF);
+    for (int i = 0; ok && i < count; i++) ok = PutLine(file, source[i]);
+    ok = ok && FlushToDisk(file);
+    return std::fclose(file) == 0 && ok;
+}
+
+// The lines go to a file beside the target that then takes its place in one step, once they are
+// on the disk, so a full disk or a power cut leaves the old file whole instead of a cut or empty
+// one. Where that file can't be made (a folder we may not write to, a read-only leftover, a name
+// too long for the system) the target is written in place: a configuration that gets repaired is
+// worth more than the single step.
 bool WriteStringList(const std::wstring* source, int count, const std::wstring& path) {
     const std::wstring temporaryPath = path + L".tmp";
     std::FILE* file = OpenFile(temporaryPath, "wb");
-    if (file == nullptr) return false;
-    bool ok = PutUnit(file, 0xFEFF);
-    for (int i = 0; ok && i < count; i++) ok = PutLine(file, source[i]);
-    ok = std::fclose(file) == 0 && ok;  // a failed flush is a failed write
-    ok = ok && ReplaceFile(temporaryPath, path);
+    if (file == nullptr) {
+        file = OpenFile(path, "wb");
+        return file != nullptr && WriteLines(file, source, count);
+    }
+    bool ok = WriteLines(file, source, count) && ReplaceFile(temporaryPath, path);
     if (!ok) RemoveFile(temporaryPath);  // nothing more to do if even this fails
     return ok;
 }

@@ -1,13 +1,19 @@
-// Libraries loaded the first time they are needed: the common dialogs, the shell, and what serves
-// screen readers.
+// The libraries loaded the first time they are needed, only ever from the system folder: the common
+// dialogs, the shell, the clock and what serves screen readers.
 #include "ui/OnDemandLibraries.h"
 
+#include <objbase.h>
 #include <shellapi.h>
+
+#include <cwchar>
+#include <iterator>
 
 using ChooseFontFunction = BOOL(WINAPI*)(CHOOSEFONTW*);
 using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+using TimeGetTimeFunction = DWORD(WINAPI*)();
 using CoInitializeExFunction = HRESULT(WINAPI*)(void*, DWORD);
 using CoUninitializeFunction = void(WINAPI*)();
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 using CoLockObjectExternalFunction = HRESULT(WINAPI*)(IUnknown*, BOOL, BOOL);
 using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);
@@ -16,6 +22,7 @@ using SysAllocStringLenFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
 ShellExecuteFunction ShellExecuteEntry = nullptr;
 static ChooseFontFunction ChooseFontEntry = nullptr;
 static GetOpenFileNameFunction GetOpenFileNameEntry = nullptr;
+static TimeGetTimeFunction TimeGetTimeEntry = nullptr;
 static CoInitializeExFunction CoInitializeExEntry = nullptr;
 static CoUninitializeFunction CoUninitializeEntry = nullptr;
 static CoLockObjectExternalFunction CoLockObjectExternalEntry = nullptr;
@@ -26,31 +33,43 @@ static SysAllocStringLenFunction SysAllocStringLenEntry = nullptr;
 enum class ComUse { Untried, Ours, Others, Unavailable };
 static ComUse ComState = ComUse::Untried;
 
-// The search flag needs Windows 8, or Windows 7 with KB2533623; both bring AddDllDirectory with it, and
-// without them LoadLibraryExW refuses the flag, so the system folder's full path is the way there.
+template <typename Function>
+static Function EntryOf(HMODULE module, const char* name) {
+    return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// Players run the program from their downloads folder, where anyone may have left a DLL named like one
+// of the system's. Windows 7 without its loader update (KB2533623) lacks the call, so it is looked up.
+void SearchLibrariesInSystemFolderOnly() {
+    auto setDirectories = EntryOf<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"),
+                                                                    "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+// Where the loader knows no search flags (that same Windows 7) the full path stands in, and the altered
+// search sends the library's own imports to its folder, not to ours.
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    if (kernel != nullptr && GetProcAddress(kernel, "AddDllDirectory") != nullptr)
-        return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    wchar_t folder[MAX_PATH];
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    std::wstring path(folder, length);
-    return LoadLibraryW((path + L"\\" + name).c_str());
+    HMODULE module = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module != nullptr) return module;
+    wchar_t path[MAX_PATH + 64];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || length + 1 + std::wcslen(name) >= std::size(path)) return nullptr;
+    path[length] = L'\\';
+    std::wcscpy(path + length + 1, name);
+    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 // Importing comdlg32 and shell32 made every start load both and what they import, about 30 ms of a
 // 180 ms start under Wine, for a dialog most games never open. A library stays loaded once loaded.
 template <typename Function>
 static Function Resolve(Function& entry, const wchar_t* library, const char* name) {
-    if (entry == nullptr) {
-        HMODULE module = LoadSystemLibrary(library);
-        if (module != nullptr) entry = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    }
+    if (entry == nullptr) entry = EntryOf<Function>(LoadSystemLibrary(library), name);
     return entry;
 }
 
-// A thread that is already in the multithreaded apartment can serve objects too, but is not ours to leave.
+// The shell requires COM of its callers, and so do screen readers. S_FALSE (already initialised on this
+// thread) counts as ours: it wants its CoUninitialize too. A thread already in the multithreaded apartment
+// can serve as well, but is not ours to leave. A failure leaves the shell to manage without.
 bool InitialiseCom() {
     if (ComState == ComUse::Untried) {
         ComState = ComUse::Unavailable;
@@ -83,9 +102,18 @@ BOOL CallGetOpenFileName(OPENFILENAMEW* request) {
 // Without the shell the answer is the shell's own "DLL not found" code, a failure like any other.
 HINSTANCE CallShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                            const wchar_t* directory, int show) {
+    InitialiseCom();
     ShellExecuteFunction shellExecute = Resolve(ShellExecuteEntry, L"shell32.dll", "ShellExecuteW");
     if (shellExecute == nullptr) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return shellExecute(owner, verb, file, parameters, directory, show);
+}
+
+// WINMM is not one of the libraries the system always takes from its own folder, so importing it ran a
+// winmm.dll left beside the program before our first line. The seed needs it once; without it the
+// tick count, as many milliseconds since start-up, seeds as well.
+std::uint32_t MillisecondClock() {
+    TimeGetTimeFunction timeGetTime = Resolve(TimeGetTimeEntry, L"winmm.dll", "timeGetTime");
+    return timeGetTime != nullptr ? timeGetTime() : GetTickCount();
 }
 
 // Most games never meet a screen reader, so nothing of this is loaded before one asks. OLE32 and

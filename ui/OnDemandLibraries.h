@@ -1,11 +1,12 @@
-// Libraries loaded the first time they are needed: the common dialogs, the shell, and what serves
-// screen readers (OLEACC, OLE32, OLEAUT32).
+// The libraries loaded the first time they are needed, only ever from the system folder: the common
+// dialogs, the shell, the clock and what serves screen readers (OLEACC, OLE32, OLEAUT32).
 #pragma once
 
 #include <windows.h>
 #include <commdlg.h>
 #include <ole2.h>
 
+#include <cstdint>
 #include <string>
 
 using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
@@ -13,6 +14,8 @@ using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR,
 // Null until the first call; tests may point it at a stand-in.
 extern ShellExecuteFunction ShellExecuteEntry;
 
+// First thing at start: from then on no library is looked for beside the program.
+void SearchLibrariesInSystemFolderOnly();
 // A library of the system folder, never one planted beside the program; null when it can't be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 // COM on the interface thread, apartment-threaded, initialised once on first need; false if it can't be.
@@ -23,6 +26,7 @@ BOOL CallChooseFont(CHOOSEFONTW* request);
 BOOL CallGetOpenFileName(OPENFILENAMEW* request);
 HINSTANCE CallShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                            const wchar_t* directory, int show);
+std::uint32_t MillisecondClock();
 
 // COM and every entry below; false when any of them is missing, and then nothing below may be called.
 bool LoadAccessibility();

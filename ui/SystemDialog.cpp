@@ -12,6 +12,9 @@
 #include "ui/OnDemandLibraries.h"
 #include "ui/UiServices.h"
 
+#include <algorithm>
+#include <string_view>
+
 const char WebPageAddress[] = "https://zarvik.example.org";
 
 void SetControlText(HWND dialog, int control, const std::wstring& text) {
@@ -31,6 +34,30 @@ bool OpenDocument(const std::wstring& pathOrAddress) {
     if (pathOrAddress.empty()) return false;
     HINSTANCE result = CallShellExecute(nullptr, L"open", pathOrAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// The help file's name comes from a language file, and players take those from strangers: the shell
+// would run a program, a script or a shortcut named there, so only a document goes to it. The type is
+// what follows the name's last dot; a trailing dot or space, which Windows drops, counts as no type.
+static const wchar_t* const DocumentTypes[] = {L"txt", L"rtf", L"htm", L"html", L"pdf", L"md"};
+
+static bool IsDocumentName(const std::wstring& path) {
+    const std::size_t dot = path.find_last_of(L"./\\");
+    if (dot == std::wstring::npos || path[dot] != L'.') return false;
+    const std::wstring_view type = std::wstring_view(path).substr(dot + 1);
+    auto sameLetter = [](wchar_t c, wchar_t lower) { return (c | 0x20) == lower; };  // A-Z as a-z
+    for (std::wstring_view document : DocumentTypes)
+        if (type.size() == document.size() && std::equal(type.begin(), type.end(), document.begin(), sameLetter))
+            return true;
+    return false;
+}
+
+// A missing help file of a document type still goes to the shell: its viewer reports it.
+static void OpenHelpFile(const std::wstring& path) {
+    if (IsDocumentName(path))
+        OpenDocument(path);
+    else
+        ShowMessage(L"Error Open Help File:\n\n" + path);
 }
 
 // The repaint follows OK and Cancel alike; Cancel leaves the font and colour as they were.
@@ -54,7 +81,7 @@ static INT_PTR OnDialogCommand(HWND dialog, int command) {
         ChooseFontAndRepaint(dialog);
         return TRUE;
     case IDC_RULES_HELP:
-        OpenDocument(HelpFilePath);  // a missing help file is the viewer's to report
+        OpenHelpFile(HelpFilePath);
         return TRUE;
     case IDC_LANGUAGE:
         if (SwitchLanguage(dialog)) SetDialogTexts(dialog);

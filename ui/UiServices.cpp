@@ -1,7 +1,5 @@
-// The main window's handles, and what it offers the rest: repaints, the caption, message boxes, the clock.
+// The main window's handles, and what it offers the rest: repaints, the caption, message boxes.
 #include "ui/UiServices.h"
-
-#include <mmsystem.h>
 
 HINSTANCE InstanceHandle = nullptr;
 HWND MainWindowHandle = nullptr;
@@ -47,5 +45,3 @@ static HWND TopOfModalChain() {
 int ShowMessage(const std::wstring& text) {
     return MessageBoxW(TopOfModalChain(), text.c_str(), MainWindow.title, MB_OK);
 }
-
-std::uint32_t MillisecondClock() { return timeGetTime(); }

@@ -1,9 +1,8 @@
-// The main window's handles, and what it offers the rest: repaints, the caption, message boxes, the clock.
+// The main window's handles, and what it offers the rest: repaints, the caption, message boxes.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 struct MainWindowData {
@@ -21,4 +20,3 @@ extern MainWindowData MainWindow;
 void SetTitle(const std::wstring& text);
 void RequestRepaint();
 int ShowMessage(const std::wstring& text);
-std::uint32_t MillisecondClock();

@@ -4,6 +4,8 @@
 #include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
+#include "tools/langcheck/LanguageFileCheck.h"
+#include "tools/langcheck/Utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -27,11 +29,14 @@ void WriteFile(const std::wstring& path, const std::uint8_t* data, std::size_t s
 }
 
 // Whatever was read, written and read again, reads the same (values with a zero unit are cut
-// at the zero by the writer, so they are left out).
+// at the zero by the writer, so they are left out), also when a folder in the way of the file
+// beside it makes the writer write in place.
 void ReadLines(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return;
     const int count = 1 + data[0] % MaxLines;
+    const bool inPlace = data[0] / MaxLines % 2 == 1;
     const std::wstring path = ModulePath(L"fuzz-lines.txt");
+    std::filesystem::remove(std::filesystem::path(path + L".tmp"));
     WriteFile(path, data + 1, size - 1);
     std::wstring lines[MaxLines];
     if (!ReadStringList(lines, count, path)) return;
@@ -39,6 +44,7 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
         if (lines[i].find(L'\0') != std::wstring::npos) return;
         Check(lines[i].find(L'\n') == std::wstring::npos);
     }
+    if (inPlace) std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
     Check(WriteStringList(lines, count, path));
     std::wstring again[MaxLines];
     Check(ReadStringList(again, count, path));
@@ -62,6 +68,22 @@ void Load(const std::uint8_t* config, std::size_t configSize, const std::uint8_t
         Check(IsVersionOne(TextTable[TS_VERSION]));
 }
 
+// The checker's errors are what the program refuses or garbles: a file it refuses has an error, and
+// a file with an error is refused, or loses text to a zero unit or to a U+FFFF that cuts its lines.
+void CheckerAgrees(const std::uint8_t* data, std::size_t size) {
+    const std::wstring path = ModulePath(L"Languages/Russian.Lang.txt");
+    const bool errors = HasErrors(CheckLanguageFile(NarrowUtf8(path)));
+    const bool loads = LoadLanguage(path);
+    bool garbled = false;
+    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) garbled |= TextTable[slot].find(L'\0') != std::wstring::npos;
+    for (std::size_t i = 0, lineFeeds = 0; i + 1 < size && lineFeeds < TEXT_SLOT_COUNT; i += 2) {
+        lineFeeds += data[i] == 0x0A && data[i + 1] == 0;
+        garbled |= data[i] == 0xFF && data[i + 1] == 0xFF;
+    }
+    if (!loads) Check(errors);
+    if (errors) Check(!loads || garbled);
+}
+
 }  // namespace
 
 // The first byte chooses: 0 a line file, 1 config.txt, 2 the language file, 3 both (two bytes of
@@ -79,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case 2:
         Load(nullptr, 0, rest, restSize);
+        CheckerAgrees(rest, restSize);
         break;
     case 3: {
         if (restSize < 2) return 0;

@@ -73,7 +73,7 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"big-endian, no mark", bigEndian, {{0, true, "big-endian"}}},
         {"8-bit", "1\r\nLanguage - Test\r\nHelp.txt\r\n", {{0, true, "8-bit"}}},
         {"no mark", File(GoodLines(), ""), {{0, false, "byte-order mark"}}},
-        {"odd length", good + "x", {{0, true, "odd number of bytes"}}},
+        {"odd length", good + "x", {{0, false, "odd number of bytes"}}},
         {"30 lines", File(thirty), {{30, true, "only 30 lines"}}},
         {"version 2", File(With(1, L"2")), {{1, true, "must be the number 1"}}},
         {"version with a sign", File(With(1, L" +01")), {{1, false, "plain \"1\""}}},
@@ -88,6 +88,10 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"control character", File(With(9, L"Bi\x1Bshop")), {{9, false, "control character U+001B"}}},
         {"help file missing", File(With(3, L"Gone.txt")), {{3, false, "\"Gone.txt\" is not beside"}}},
         {"32 lines", File(thirtyTwo), {{32, false, "after 31 are ignored"}}},
+        {"U+FFFF after line 31", File(thirtyTwo) + Utf16Le(L"\xFFFF"),
+         {{32, false, "after 31 are ignored"}, {33, false, "U+FFFF"}}},
+        {"zero character after line 31", File(thirtyTwo) + Utf16Le(std::wstring(L"x\0y\r\n", 5)),
+         {{32, false, "after 31 are ignored"}, {33, false, "zero character"}}},
     };
     for (const auto& c : cases) {
         const std::vector<LanguageFileProblem> found = CheckLanguageFile(Write(c.bytes));

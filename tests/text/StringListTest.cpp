@@ -1,6 +1,7 @@
 // Reading and writing the UTF-16 line files, byte for byte.
 #include "text/StringList.h"
 
+#include "tests/support/SystemFiles.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -114,13 +115,6 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
     namespace fs = std::filesystem;
 
-    {  // the temporary file can't be created
-        TemporaryFolder folder;
-        WriteBytes(folder.Path() / "config.txt", oldBytes);
-        fs::create_directory(folder.Path() / "config.txt.tmp");
-        EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
-        EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
-    }
     {  // the target can't be replaced
         TemporaryFolder folder;
         fs::create_directory(folder.Path() / "config.txt");
@@ -141,5 +135,40 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
         ASSERT_FALSE(fs::is_symlink(folder.Path() / "config.txt"));  // else reading it would never end
         EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
         EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() / "config.txt.tmp")));
+    }
+}
+
+// The new lines are on the disk before they take the old file's place: a power cut in between
+// leaves one whole file or the other.
+TEST(StringList, NewFileReachesTheDiskBeforeItReplacesTheOld) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path() / "config.txt", "old");
+    std::vector<std::pair<std::string, std::string>> seen;  // config.txt and config.txt.tmp at each flush
+    BeforeDiskFlush = [&] {
+        seen.emplace_back(ReadBytes(folder.Path() / "config.txt"), ReadBytes(folder.Path() / "config.txt.tmp"));
+    };
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
+    BeforeDiskFlush = nullptr;
+    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>{{"old", DefaultConfigBytes}}), seen);
+}
+
+// Where no file can be made beside it (a folder in the way, a read-only leftover of a save cut short,
+// a name with no room for four more characters) the file is written in place, not left unrepaired.
+TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
+    namespace fs = std::filesystem;
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    const std::pair<std::wstring, char> cases[] = {  // the name, and what is beside it: folder, read-only, none
+        {L"config.txt", 'f'}, {L"config.txt", 'r'}, {std::wstring(251, L'c') + L".txt", 'n'}};
+    for (const auto& [name, beside] : cases) {
+        TemporaryFolder folder;
+        const fs::path target = folder.Path() / PathOf(name), temporary = target.string() + ".tmp";
+        WriteBytes(target, "old");
+        if (beside == 'f') fs::create_directory(temporary);
+        if (beside == 'r') WriteBytes(temporary, "a save cut short"), fs::permissions(temporary, fs::perms::owner_read);
+        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(name))) << beside;
+        EXPECT_EQ(DefaultConfigBytes, ReadBytes(target)) << beside;
+        std::error_code ignored;
+        fs::permissions(temporary, fs::perms::owner_all, ignored);  // so that the folder can go
     }
 }

@@ -1,6 +1,7 @@
 // The whole load beside the test program: config.txt, the language file, fallbacks and messages.
 #include "text/TextResources.h"
 
+#include "tests/support/SystemFiles.h"
 #include "tests/support/TestFiles.h"
 #include "text/Config.h"
 #include "text/FileAccess.h"
@@ -267,5 +268,31 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
             EXPECT_EQ(L"", LoadErrorMessage);
             EXPECT_EQ(L"Language - Good", LanguageName);
         }
+    }
+}
+
+// What a crafted config.txt can name for a language file: a device (".." climbs to the root), a folder,
+// a pipe nobody writes to, a file past the 64 MiB bound. Each ends in the fallback, without a hang or
+// a crash; a file of exactly the bound still loads.
+TEST_F(Loader, OnlyRegularFilesWithinTheBoundAreRead) {
+    const std::u16string head = LanguageLines(u"Big", 30), sep(1, static_cast<char16_t>(PathSeparator()));
+    const std::size_t lastLineUnits = 32 * 1024 * 1024 - 1 - head.size();  // 64 MiB with the mark
+    WriteLanguage("Limit.Lang.txt", Bom + Utf16Le(head) + std::string(2 * lastLineUnits, 'z'));
+    WriteLanguage("Over.Lang.txt", Bom + Utf16Le(head) + std::string(2 * lastLineUnits + 2, 'z'));
+    fs::create_directory(Dir() / "Languages" / "Folder.Lang.txt");
+    const bool fifo = MakeFifo(Dir() / "Languages" / "Pipe.Lang.txt");
+    std::u16string up;
+    for (int i = 0; i < 16; i++) up += u".." + sep;
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {up + u"dev", u"zero"}, {u"Languages", u"Folder.Lang.txt"}, {u"Languages", fifo ? u"Pipe.Lang.txt" : u"-"},
+        {u"Languages", u"Over.Lang.txt"}, {u"Languages", u"Limit.Lang.txt"}};
+    for (const auto& [folder, file] : cases) {
+        SCOPED_TRACE(Utf8(Wide(folder + sep + file)));
+        WriteConfig(Bom + Utf16Le(u"1\r\n" + folder + u"\r\n" + file + u"\r\n"));
+        EXPECT_TRUE(LoadTextResources());
+        if (file == u"Limit.Lang.txt")
+            EXPECT_EQ(lastLineUnits, TextTable[TS_HELP_CREDITS].size());
+        else
+            ExpectDefaultsAfterLanguageError(InDir(Wide(folder + sep + file)), Wide(folder));
     }
 }

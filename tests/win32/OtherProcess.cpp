@@ -10,14 +10,6 @@
 
 namespace {
 
-// The build passes the program's host path; Wine shows the host's root as drive Z:.
-std::wstring ProgramPath() {
-    std::string host = ZARVIK_EXE;
-    std::wstring path = host.front() == '/' ? L"Z:" : L"";
-    for (char c : host) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
-
 struct Found {
     DWORD processId;
     const wchar_t* className;
@@ -82,6 +74,14 @@ DWORD CountThreads(DWORD processId) {
 }
 
 }  // namespace
+
+std::wstring HostPath(const std::string& host) {
+    std::wstring path = !host.empty() && host.front() == '/' ? L"Z:" : L"";
+    for (char c : host) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+std::wstring ProgramPath() { return HostPath(ZARVIK_EXE); }
 
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption, DWORD timeoutMs) {
     Found found = {processId, className, caption, nullptr};

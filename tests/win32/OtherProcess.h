@@ -8,6 +8,11 @@
 
 #include "tests/support/TestFiles.h"
 
+// A path the build passes, as Wine shows it: the host's root is drive Z:.
+std::wstring HostPath(const std::string& host);
+// The built zarvik.exe.
+std::wstring ProgramPath();
+
 // A visible window of that process with that class (and caption, unless empty). Polls, since a posted
 // message is no barrier between processes; null after timeoutMs.
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption = L"",

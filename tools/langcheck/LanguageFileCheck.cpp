@@ -52,6 +52,10 @@ struct Report {
     std::vector<LanguageFileProblem> problems;
     void Error(int line, const std::string& message) { problems.push_back({line, true, message}); }
     void Warning(int line, const std::string& message) { problems.push_back({line, false, message}); }
+    // The program never reads past line 31, so what would garble a text there garbles nothing.
+    void ErrorIfRead(int line, const std::string& message) {
+        problems.push_back({line, line <= TEXT_SLOT_COUNT, message});
+    }
 };
 
 bool ReadBytes(const std::string& path, std::string& bytes) {
@@ -103,8 +107,8 @@ bool CheckEncoding(const std::string& bytes, Report& report) {
         report.Warning(0, "no byte-order mark (FF FE) at the start: the program reads the file, "
                           "but editors may guess its encoding wrongly");
     }
-    if (bytes.size() % 2 != 0)
-        report.Error(0, "the file has an odd number of bytes, so it is not whole UTF-16; the last byte is ignored");
+    if (bytes.size() % 2 != 0)  // the program reads the file as if the byte were not there
+        report.Warning(0, "the file has an odd number of bytes, so it is not whole UTF-16; the last byte is ignored");
     return true;
 }
 
@@ -120,8 +124,8 @@ std::vector<Line> SplitLines(const std::string& bytes, Report& report) {
         const char16_t unit =
             static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
         if (unit == 0xFFFF) {
-            report.Error(static_cast<int>(lines.size()) + 1,
-                         "the code unit U+FFFF ends the file for the program; nothing after it is read");
+            report.ErrorIfRead(static_cast<int>(lines.size()) + 1,
+                               "the code unit U+FFFF ends the file for the program; nothing after it is read");
             break;
         }
         if (unit == u'\n') {
@@ -147,7 +151,7 @@ void CheckCharacters(const std::u16string& text, int number, Report& report) {
     for (std::size_t i = 0; i < text.size(); i++) {
         const char16_t unit = text[i];
         if (unit == 0) {
-            report.Error(number, "a zero character (U+0000); the text after it will not show");
+            report.ErrorIfRead(number, "a zero character (U+0000); the text after it will not show");
         } else if (unit == 0xFEFF) {
             report.Warning(number, "a byte-order mark (U+FEFF) inside the text");
         } else if (unit >= 0xD800 && unit < 0xDC00) {

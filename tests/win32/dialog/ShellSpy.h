@@ -13,6 +13,7 @@ struct ShellCall {
     bool hasParameters;
     bool hasDirectory;
     int show;
+    bool comReady;  // COM was initialised on the calling thread
 };
 
 extern std::vector<ShellCall> ShellCalls;
@@ -20,3 +21,5 @@ extern INT_PTR ShellAnswer;  // what the stand-in returns; the shell's codes abo
 
 // Points the program's way to ShellExecuteW at the stand-in.
 void InstallShellSpy();
+// Whether this thread has COM initialised, apartment-threaded; asking leaves it as it was.
+bool IsComReady();
