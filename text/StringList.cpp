@@ -79,19 +79,26 @@ bool PutLine(std::FILE* file, const std::wstring& value) {
 }  // namespace
 
 // The one place where a file's contents decide how much memory we ask for, so the one place that
-// turns a refused allocation into what it is to the players: a file that can't be read.
-bool ReadStringList(std::wstring* destination, int count, const std::wstring& path) {
+// turns a refused allocation into what it is to the players: a file that can't be read. Reading stops
+// at the first line that isn't there whole; how many were is the caller's to judge.
+bool ReadStringLines(std::wstring* destination, int count, const std::wstring& path, int& linesRead) {
+    linesRead = 0;
     std::FILE* file = OpenRegularFile(path);
     if (file == nullptr) return false;
     UnitReader reader{file};
     bool ok = true;
     try {
-        for (int i = 0; ok && i < count; i++) ok = ReadLine(reader, i == 0, destination[i]);
+        while (linesRead < count && ReadLine(reader, linesRead == 0, destination[linesRead])) linesRead++;
     } catch (const std::bad_alloc&) {
         ok = false;
     }
     std::fclose(file);
     return ok;
+}
+
+bool ReadStringList(std::wstring* destination, int count, const std::wstring& path) {
+    int linesRead = 0;
+    return ReadStringLines(destination, count, path, linesRead) && linesRead == count;
 }
 
 // A failed write anywhere, the flush to the disk included, is a failed write.

@@ -67,7 +67,7 @@ protected:
     static void ExpectDefaultsAfterLanguageError(const std::wstring& languagePath, const std::wstring& folder) {
         const std::wstring message = L"Error Load Language File:\n\n" + languagePath;
         EXPECT_EQ(message, LoadErrorMessage);
-        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
+        for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
         EXPECT_EQ(L"Language - Russian", LanguageName);
         EXPECT_EQ(InDir(folder + Sep() + L"Russian Help.txt"), HelpFilePath);
     }
@@ -161,18 +161,23 @@ TEST_F(Loader, RefusedLanguageFallsBackToTheDefaults) {
     }
 }
 
+// An empty line among the 31 stays empty, as it always has; one among the optional lines after them
+// keeps its built-in text, and so does every optional line a file leaves out.
 TEST_F(Loader, LongerLanguageFileIsAcceptedAndAnEmptyLineStaysEmpty) {
-    std::u16string lines = LanguageLines(u"Test", 40);
+    std::u16string lines = LanguageLines(u"Test", TEXT_TABLE_SIZE + 3);
     lines.replace(lines.find(u"Test H\r\n"), 6, u"");  // slot 7, the King's name, now empty
+    lines.replace(lines.rfind(u"Test J\r\n"), 6, u"");  // slot 35, the record's title, now empty
     WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(lines));
     ASSERT_TRUE(LoadTextResources());
     EXPECT_EQ(L"", LoadErrorMessage);
     EXPECT_EQ(L"", TextTable[TS_KING]);
     EXPECT_EQ(LineOf(lines, 30), TextTable[TS_HELP_CREDITS]);
+    EXPECT_EQ(DefaultTextTable[TS_RECORD], TextTable[TS_RECORD]);
+    EXPECT_EQ(LineOf(lines, TEXT_TABLE_SIZE - 1), TextTable[TEXT_TABLE_SIZE - 1]);
 }
 
 TEST_F(Loader, AnotherLanguageReplacesEverySlot) {
-    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"First")));
+    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"First", TEXT_TABLE_SIZE)));
     WriteLanguage("Second.Lang.txt", Bom + Utf16Le(LanguageLines(u"Second")));
     WriteLanguage("Short.Lang.txt", Bom + Utf16Le(LanguageLines(u"Short", 20)));
     ASSERT_TRUE(LoadTextResources());
@@ -180,8 +185,10 @@ TEST_F(Loader, AnotherLanguageReplacesEverySlot) {
     LanguageFileName = L"Second.Lang.txt";  // what the language switch does
     ASSERT_TRUE(SaveConfig(InDir(L"config.txt")));
     ASSERT_TRUE(LoadTextResources());
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++)
         EXPECT_EQ(std::wstring::npos, TextTable[slot].find(L"First")) << slot;
+    for (int slot = TEXT_SLOT_COUNT; slot < TEXT_TABLE_SIZE; slot++)
+        EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
     EXPECT_EQ(L"Language - Second", LanguageName);
 
     LanguageFileName = L"Short.Lang.txt";

@@ -45,8 +45,8 @@ TEST(TextTable, DefaultsAreTheRussianTexts) {
 }
 
 TEST(TextTable, ResetReplacesEverySlot) {
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) TextTable[slot] = L"loaded " + std::to_wstring(slot);
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) TextTable[slot] = L"loaded " + std::to_wstring(slot);
     TextTable[TS_KING].clear();
     ResetTextTableToDefaults();
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
 }
