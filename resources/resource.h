@@ -34,6 +34,10 @@
 #define ID_NEW_GAME           32786
 #define ID_HELP               32787
 
+// Context-menu commands that no button carries
+#define ID_NEW_OPENING_GAME   32788     // New Game with King, Queen, Bishop and Rook out of the draw
+#define ID_DRAW_RECORD        32789     // opens the draw record
+
 // System dialog controls
 #define IDC_WWW                   3
 #define IDC_FONT                  4
