@@ -9,6 +9,22 @@
 #include "ui/OnDemandLibraries.h"
 
 using HelpFile = DialogFixture;
+using namespace std::string_literals;
+
+// Presses Game Rules Help with name in the language folder; the message boxes it raised, one expected or none.
+static std::vector<SeenMessage> PressHelp(const std::wstring& name, bool refused) {
+    ShellCalls.clear();
+    HelpFilePath = ModulePath(L"Languages\\") + name;
+    std::vector<SeenMessage> seen;
+    std::vector<DialogStep> steps = {{L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDC_RULES_HELP); }}};
+    if (refused) steps.push_back(AnswerMessage(seen));
+    steps.push_back({L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDOK); },
+                     [&](HWND) { return !ShellCalls.empty() || !seen.empty(); }});
+    bool ran = false;
+    RunSystemDialog(steps, &ran);
+    EXPECT_TRUE(ran);
+    return seen;
+}
 
 // The help file's name comes from a language file, which may name a program, a script or a shortcut.
 TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
@@ -20,16 +36,7 @@ TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
         {L"Help.txtx", false},    {L"Help.txt\\..\\Run.exe", false}};
     for (const auto& [name, opens] : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
-        ShellCalls.clear();
-        HelpFilePath = ModulePath(L"Languages\\") + name;
-        std::vector<SeenMessage> seen;
-        std::vector<DialogStep> steps = {{L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDC_RULES_HELP); }}};
-        if (!opens) steps.push_back(AnswerMessage(seen));
-        steps.push_back({L"Game Rules Help", [](HWND dialog) { PostCommand(dialog, IDOK); },
-                         [&](HWND) { return !ShellCalls.empty() || !seen.empty(); }});
-        bool ran = false;
-        RunSystemDialog(steps, &ran);
-        EXPECT_TRUE(ran);
+        const std::vector<SeenMessage> seen = PressHelp(name, !opens);
         ASSERT_EQ(opens ? 1u : 0u, ShellCalls.size());
         ASSERT_EQ(opens ? 0u : 1u, seen.size());
         if (opens) {
@@ -42,4 +49,23 @@ TEST_F(HelpFile, OnlyDocumentsReachTheShell) {
     }
     UninitialiseCom();  // as at exit: once, however many calls needed it
     EXPECT_FALSE(IsComReady());
+}
+
+// The shell would stop at the U+0000 and open the shortcut or run the program; the message shows the
+// whole name, each control character as U+FFFD.
+TEST_F(HelpFile, NamesWithControlCharactersAreRefusedAndShownWhole) {
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"Help.lnk\0.txt"s, L"Help.lnk\uFFFD.txt"},
+        {L"..\\..\\Downloads\\setup.exe\0.txt"s, L"..\\..\\Downloads\\setup.exe\uFFFD.txt"},
+        {L"Help\t.txt", L"Help\uFFFD.txt"},
+        {L"Help\r\nRun.txt", L"Help\uFFFD\uFFFDRun.txt"},
+        {L"Help\x7F.txt", L"Help\uFFFD.txt"},
+        {L"Help\x9B.txt", L"Help\uFFFD.txt"}};
+    for (const auto& [name, shown] : cases) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        const std::vector<SeenMessage> seen = PressHelp(name, true);
+        EXPECT_EQ(0u, ShellCalls.size());
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ(L"Error Open Help File:\n\n" + ModulePath(L"Languages\\") + shown, seen[0].text);
+    }
 }
