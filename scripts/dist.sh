@@ -1,6 +1,7 @@
 #!/bin/sh
 # Packs what the players get into dist/ (or folder $1): zarvik/ as staged with a README.txt, the portable
-# zarvik-<version>.zip of it and the installer zarvik-<version>-setup.exe.
+# zarvik-<version>.zip of it, the installer zarvik-<version>-setup.exe and SHA256SUMS. The same commit
+# and the same toolchain give the same bytes: every time stored is the last commit's (SOURCE_DATE_EPOCH).
 set -e
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out="${1:-$repo/dist}"
@@ -13,6 +14,14 @@ if [ -z "$version" ] || [ -z "$title" ]; then
     echo "dist.sh: no ProductTitle or ProductVersion found in $product" >&2
     exit 1
 fi
+
+# Set by whoever rebuilds a release from a copy without its history.
+SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}"
+if [ -z "$SOURCE_DATE_EPOCH" ]; then
+    echo "dist.sh: no commit to take the time from; set SOURCE_DATE_EPOCH" >&2
+    exit 1
+fi
+export SOURCE_DATE_EPOCH
 
 # Only a release folder is emptied: any other entry in it (a checkout, a home folder) stops the script.
 if [ -d "$out" ]; then
@@ -34,7 +43,11 @@ fi
 "$repo/scripts/stage.sh" "$out/zarvik"
 # For the editors of Windows: UTF-8 with a byte-order mark, CR LF line ends.
 { printf '\357\273\277'; sed 's/$/\r/' "$repo/installer/PortableReadMe.txt"; } >"$out/zarvik/README.txt"
-(cd "$out" && zip -qrX "zarvik-$version.zip" zarvik)
+# zip stores each entry's time, permissions and the order it finds them in, makensis each file's time.
+find "$out/zarvik" -type d -exec chmod 755 {} +
+find "$out/zarvik" -type f -exec chmod 644 {} +
+find "$out/zarvik" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
+(cd "$out" && find zarvik | LC_ALL=C sort | TZ=UTC zip -qX -@ "zarvik-$version.zip")
 
 # Every language a release has shipped: the uninstaller removes the files of each, an upgrade those of the
 # ones no longer shipped, and a first installation names the one of the system's language in config.txt.
@@ -77,4 +90,5 @@ done
 # Under the C locale makensis crashes on a file name outside ASCII.
 LC_ALL=C.UTF-8 makensis -V2 -DVERSION="$version" -DPRODUCT_TITLE="$title" -DSTAGE="$out/zarvik" -DSHIPPED="$work/Shipped.nsh" \
     -DOUTFILE="$out/zarvik-$version-setup.exe" "$repo/installer/Zarvik.nsi"
+(cd "$out" && sha256sum zarvik/zarvik.exe "zarvik-$version.zip" "zarvik-$version-setup.exe" >SHA256SUMS)
 ls -l "$out" "$out/zarvik" "$out/zarvik/Languages"
