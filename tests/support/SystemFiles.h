@@ -11,8 +11,6 @@ extern std::function<void()> BeforeDiskFlush;
 
 // The id of a process that was started and has ended since.
 unsigned long EndedProcessId();
-// The id of a process other than this one that is running now.
-unsigned long RunningProcessId();
 // Runs other in a second process while mine runs in this one; true when both returned true. False at once,
 // with nothing run, where a test can't fork itself (Windows).
 bool RunInTwoProcesses(const std::function<bool()>& mine, const std::function<bool()>& other, bool* forked);

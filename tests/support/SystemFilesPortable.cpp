@@ -23,8 +23,6 @@ unsigned long EndedProcessId() {
     return static_cast<unsigned long>(child);
 }
 
-unsigned long RunningProcessId() { return static_cast<unsigned long>(getppid()); }
-
 bool RunInTwoProcesses(const std::function<bool()>& mine, const std::function<bool()>& other, bool* forked) {
     const pid_t child = fork();
     *forked = child >= 0;

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 std::function<void()> BeforeDiskFlush;
 
 bool MakeFifo(const std::filesystem::path&) { return false; }
@@ -22,17 +20,6 @@ unsigned long EndedProcessId() {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return process.dwProcessId;
-}
-
-unsigned long RunningProcessId() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof entry;
-    unsigned long found = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && found == 0; more = Process32NextW(snapshot, &entry))
-        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
 }
 
 bool RunInTwoProcesses(const std::function<bool()>&, const std::function<bool()>&, bool* forked) {
