@@ -9,3 +9,5 @@ extern const int WhitePieceCommands[PIECE_KIND_COUNT];
 void DrawPieceKind(Side side);
 void NextTurn();
 void StartNewGame();
+// New Game with King, Queen, Bishop and Rook out of the draw for both sides.
+void StartOpeningGame();
