@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/AnnouncementList.h"
 #include "resources/resource.h"
@@ -23,9 +26,40 @@ constexpr int LINE_SPACING = 16;
 constexpr COLORREF ERROR_COLOUR = RGB(64, 64, 64);
 static const wchar_t FontErrorText[] = L"Error Create Font!";
 
+// What the back buffer was last composed from. A paint that finds the same again only copies it, so a
+// repaint that changes nothing costs no more than the copy.
+namespace {
+struct DisplayContent {
+    int width, height, top, pieceImage;
+    COLORREF colour;
+    LOGFONTW font;
+    std::vector<std::wstring> lines;
+
+    bool operator==(const DisplayContent& other) const {
+        return width == other.width && height == other.height && top == other.top &&
+               pieceImage == other.pieceImage && colour == other.colour && lines == other.lines &&
+               std::memcmp(&font, &other.font, sizeof(font)) == 0;
+    }
+};
+}  // namespace
+
+static std::optional<DisplayContent> Composed;
+
+static std::wstring AnnouncedLine(size_t position) {
+    int slot = AnnouncementList[position];
+    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
+}
+
+static DisplayContent ContentNow(int top) {
+    DisplayContent now = {BackBuffer.width, BackBuffer.height, top, PieceImage, TextColour, DisplayFont, {}};
+    for (size_t i = 0; i < AnnouncementList.size(); i++) now.lines.push_back(AnnouncedLine(i));
+    return now;
+}
+
 void ReleaseBackBuffer() {
     if (BackBuffer.bitmap != nullptr) DeleteObject(BackBuffer.bitmap);
     BackBuffer = {};
+    Composed.reset();
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -47,16 +81,24 @@ static void FitBackBuffer(int w, int h) {
     BackBuffer.pixels = BackBuffer.bitmap != nullptr ? pixels : nullptr;
 }
 
-static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (memory == nullptr) return;
-    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
+static void Compose(HDC memory, DisplayContent content) {
     int w = BackBuffer.width;
     int h = BackBuffer.height;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
-    DrawPiecePicture(memory, w, h, ToolbarHeight / 2);  // half the toolbar is its extent in the back buffer
+    DrawPiecePicture(memory, w, h, content.top);
     DrawAnnouncementLines(memory, DisplayFont, TextColour);
+    Composed = std::move(content);
+}
+
+static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    if (memory == nullptr) return;  // nothing composed: the next paint tries again
+    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
+    int w = BackBuffer.width;
+    int h = BackBuffer.height;
+    DisplayContent now = ContentNow(ToolbarHeight / 2);  // half the toolbar is its extent in the back buffer
+    if (!Composed || !(now == *Composed)) Compose(memory, std::move(now));
     // One copy of the finished picture: the window never shows a half-drawn display.
     StretchBlt(window, 0, 0, clientWidth, clientHeight, memory, 0, 0, w, h, SRCCOPY);
     SelectObject(memory, previous);
@@ -106,11 +148,6 @@ void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
         DeleteDC(tiles);
     }
     DeleteObject(strip);
-}
-
-static std::wstring AnnouncedLine(size_t position) {
-    int slot = AnnouncementList[position];
-    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
 }
 
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
