@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/Bench.h"
+#include "ui/Dib32.h"
 
 static const int LAUNCHES = 20;
 static const double GIVE_UP_MS = 20000;
@@ -49,17 +50,10 @@ static std::vector<COLORREF> ScreenRow(HWND window, int y) {
     int width = client.right;
     std::vector<COLORREF> row;
     if (width <= 0) return row;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HBITMAP bitmap = CreateDib32(width, -1, &pixels);
     if (memory != nullptr && bitmap != nullptr) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
         BitBlt(memory, 0, 0, width, 1, screen, origin.x, origin.y, SRCCOPY);

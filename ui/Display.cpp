@@ -11,6 +11,7 @@
 #include "core/AnnouncementList.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
+#include "ui/Dib32.h"
 #include "ui/Toolbar.h"
 #include "ui/UiServices.h"
 
@@ -69,16 +70,7 @@ static void FitBackBuffer(int w, int h) {
     BackBuffer.width = w;
     BackBuffer.height = h;
     if (w <= 0 || h <= 0) return;  // a minimised or collapsed window: nothing to draw into
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;  // positive: rows bottom-up
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    BackBuffer.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    BackBuffer.pixels = BackBuffer.bitmap != nullptr ? pixels : nullptr;
+    BackBuffer.bitmap = CreateDib32(w, h, &BackBuffer.pixels);  // positive height: rows bottom-up
 }
 
 static void Compose(HDC memory, DisplayContent content) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "resources/resource.h"
+#include "ui/Dib32.h"
 #include "ui/Display.h"
 
 DWORD BackBufferPixel(int x, int y) {
@@ -14,15 +15,8 @@ DWORD BackBufferPixel(int x, int y) {
 }
 
 PixelCanvas::PixelCanvas(int w, int h) : width(w), height(h) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap = CreateDib32(w, -h, &bits);  // top-down
     pixels = static_cast<DWORD*>(bits);
     dc = CreateCompatibleDC(nullptr);
     previous = SelectObject(dc, bitmap);
