@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/Bench.h"
+#include "tests/win32/ProcessWindows.h"
 #include "ui/Dib32.h"
 
 static const int LAUNCHES = 20;
@@ -19,25 +20,6 @@ static std::wstring BesideThisProgram(const wchar_t* name) {
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
     std::wstring folder(path, length);
     return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
-
-struct FindRequest {
-    const wchar_t* className;
-    DWORD processId;
-    HWND found;
-};
-
-static BOOL CALLBACK MatchWindow(HWND window, LPARAM request) {
-    auto* find = reinterpret_cast<FindRequest*>(request);
-    wchar_t name[64];
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == find->processId && GetClassNameW(window, name, 64) && lstrcmpW(name, find->className) == 0 &&
-        IsWindowVisible(window)) {
-        find->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 // One row of the window's client area as it is on the screen, read in a single copy so that watching
@@ -101,16 +83,16 @@ static double TimeLaunch(const std::wstring& program, const wchar_t* className, 
                         &process))
         return -1;
     double elapsed = -1;
-    FindRequest find = {className, process.dwProcessId, nullptr};
+    HWND found = nullptr;
     while (NowMs() - start < GIVE_UP_MS) {
-        if (find.found == nullptr) EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&find));
-        if (find.found != nullptr && painted(find.found)) {
+        if (found == nullptr) found = FindProcessWindow(process.dwProcessId, className);
+        if (found != nullptr && painted(found)) {
             elapsed = NowMs() - start;
             break;
         }
         Sleep(1);
     }
-    if (find.found != nullptr) PostMessageW(find.found, WM_CLOSE, 0, 0);
+    if (found != nullptr) PostMessageW(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
