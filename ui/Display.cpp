@@ -1,4 +1,5 @@
 // The display: a half-size back buffer with the piece picture and the announcement lines, stretched x2.
+// At another DPI the back buffer stays the 96-DPI one, stretched by twice the scale.
 #include "ui/Display.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "resources/resource.h"
 #include "text/TextTable.h"
 #include "ui/Dib32.h"
+#include "ui/DisplayScale.h"
 #include "ui/Toolbar.h"
 #include "ui/UiServices.h"
 
@@ -73,13 +75,27 @@ static void FitBackBuffer(int w, int h) {
     BackBuffer.bitmap = CreateDib32(w, h, &BackBuffer.pixels);  // positive height: rows bottom-up
 }
 
+// The back buffer is a 96-DPI picture, so its lines are drawn in the font's 96-DPI size. A LOGFONT's
+// height is in pixels of the screen's DPI, where the font dialog and the stock font measured it; the
+// width goes to 0, the font's own for that height (Wine keeps the stock font's 96-DPI width).
+static LOGFONTW FontAtBaseDpi(HDC target, const LOGFONTW& font) {
+    const int screenDpi = GetDeviceCaps(target, LOGPIXELSY);
+    if (screenDpi == BASE_DPI || screenDpi <= 0) return font;
+    LOGFONTW scaled = font;
+    if (font.lfFaceName[0] == L'\0' && GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(scaled), &scaled) == 0)
+        return font;
+    scaled.lfHeight = MulDiv(scaled.lfHeight, BASE_DPI, screenDpi);
+    scaled.lfWidth = font.lfFaceName[0] == L'\0' ? 0 : MulDiv(scaled.lfWidth, BASE_DPI, screenDpi);
+    return scaled;
+}
+
 static void Compose(HDC memory, DisplayContent content) {
     int w = BackBuffer.width;
     int h = BackBuffer.height;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
     DrawPiecePicture(memory, w, h, content.top);
-    DrawAnnouncementLines(memory, DisplayFont, TextColour);
+    DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
     Composed = std::move(content);
 }
 
@@ -89,7 +105,8 @@ static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
     HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
     int w = BackBuffer.width;
     int h = BackBuffer.height;
-    DisplayContent now = ContentNow(ToolbarHeight / 2);  // half the toolbar is its extent in the back buffer
+    // The toolbar's extent in the back buffer: half its height at 96 DPI.
+    DisplayContent now = ContentNow(ToolbarHeight * BASE_DPI / (2 * MainWindow.dpi));
     if (!Composed || !(now == *Composed)) Compose(memory, std::move(now));
     // One copy of the finished picture: the window never shows a half-drawn display.
     StretchBlt(window, 0, 0, clientWidth, clientHeight, memory, 0, 0, w, h, SRCCOPY);
@@ -112,7 +129,7 @@ void PaintDisplay() {
     HDC window = BeginPaint(MainWindowHandle, &paint);
     RECT client = {};
     GetClientRect(MainWindowHandle, &client);
-    FitBackBuffer(client.right / 2, client.bottom / 2);
+    FitBackBuffer(client.right * BASE_DPI / (2 * MainWindow.dpi), client.bottom * BASE_DPI / (2 * MainWindow.dpi));
     if (window != nullptr && BackBuffer.pixels != nullptr) ComposeAndShow(window, client.right, client.bottom);
     EndPaint(MainWindowHandle, &paint);
 }
