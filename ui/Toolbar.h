@@ -10,8 +10,11 @@
 
 constexpr int TOOLTIP_MAX_LENGTH = 1024;
 
-extern int ToolbarHeight;  // outer height in pixels, measured once after creation
+extern int ToolbarHeight;  // outer height in pixels, measured after creation and after each change of scale
 
 void CreateToolbar(HWND parent);
+// Tiles, buttons and separators at that DPI, tiles scaled by whole pixels; the buttons keep their states.
+void ScaleToolbar(int dpi);
+void ReleaseToolbarImages();
 std::wstring TooltipText(int command);
 void OnTooltipRequest(NMTTDISPINFOW* request);

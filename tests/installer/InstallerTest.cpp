@@ -331,12 +331,12 @@ TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
         WriteBytes(folder.Path() / PathOf(name), bytes);
         fs::create_directory(folder.Path() / "Languages");
         WriteBytes(folder.Path() / "Languages" / "Extra.Lang.txt", "the player's");
-        EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << Utf8(name);
+        EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << NarrowUtf8(name);
         EXPECT_EQ(name == L"config.txt" ? config : DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt"))
-            << Utf8(name);
+            << NarrowUtf8(name);
         EXPECT_EQ(0u, ExitCodeOf(L"\"" + WideOf(folder.Path()) + L"\\uninstall.exe\" /S _?=" + WideOf(folder.Path())));
         const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"uninstall.exe"};
-        EXPECT_EQ(kept, Files(folder.Path())) << Utf8(name);
+        EXPECT_EQ(kept, Files(folder.Path())) << NarrowUtf8(name);
         RemoveLeftovers(WideOf(folder.Path()));
     }
 }

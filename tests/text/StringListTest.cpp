@@ -215,8 +215,8 @@ TEST(StringList, SavesRemoveOnlyTheLeftoversOfEndedProcesses) {
     for (const auto& [name, stays] : cases) {
         TemporaryFolder folder;
         WriteBytes(folder.Path() / PathOf(name), "a save cut short");
-        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt"))) << Utf8(name);
-        EXPECT_EQ(stays, std::filesystem::exists(folder.Path() / PathOf(name))) << Utf8(name);
-        EXPECT_EQ(DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt")) << Utf8(name);
+        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt"))) << NarrowUtf8(name);
+        EXPECT_EQ(stays, std::filesystem::exists(folder.Path() / PathOf(name))) << NarrowUtf8(name);
+        EXPECT_EQ(DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt")) << NarrowUtf8(name);
     }
 }
