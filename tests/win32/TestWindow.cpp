@@ -129,11 +129,11 @@ void FillTextTableWithSlotNumbers() {
 }
 
 std::vector<std::wstring> LanguageLines(const std::wstring& name) {
-    std::vector<std::wstring> lines(TEXT_SLOT_COUNT);
+    std::vector<std::wstring> lines(TEXT_TABLE_SIZE);
     lines[TS_VERSION] = L"1";
     lines[TS_LANGUAGE_NAME] = L"Language - " + name;
     lines[TS_HELP_FILE] = name + L" Help.txt";
-    for (int slot = TS_PRESS_WHITE; slot < TEXT_SLOT_COUNT; slot++)
+    for (int slot = TS_PRESS_WHITE; slot < TEXT_TABLE_SIZE; slot++)
         lines[slot] = name + L" text " + std::to_wstring(slot);
     lines[TS_UI_CREDITS] = name + L" interface credits";
     lines[TS_HELP_CREDITS] = name + L" help credits";
