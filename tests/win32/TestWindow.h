@@ -32,7 +32,7 @@ void ReleaseSpace();
 
 // Fills every text slot with "<n>" (slot 0 "1"), so a wrong slot shows in a comparison.
 void FillTextTableWithSlotNumbers();
-// 31 lines naming their language: "Language - <name>", "<name> Help.txt", "<name> text 3", ...
+// Every line a language file can have, naming their language: "Language - <name>", "<name> Help.txt", "<name> text 3", ...
 std::vector<std::wstring> LanguageLines(const std::wstring& name);
 // A language file at a path relative to this executable's folder; false when it can't be written.
 bool WriteLanguageFile(const std::wstring& relativePath, const std::vector<std::wstring>& lines);
