@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "tests/win32/AccessibleTesting.h"
 #include "tests/win32/OtherProcess.h"
+#include "tests/win32/TestWindow.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
 
@@ -41,20 +42,8 @@ int CountHeard(DWORD event, HWND window, LONG childId) {
     return count;
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// True once the condition holds, pumping (events come as messages) for at most ten seconds.
-bool PumpUntil(const std::function<bool()>& condition) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
-        Pump();
-        if (condition()) return true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return false;
-}
+// Events come as messages, from another process: pumped for at most ten seconds.
+const DWORD HearingMs = 10000;
 
 LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, VARIANT*), IAccessible* object, LONG child) {
     VARIANT value;
@@ -167,7 +156,7 @@ protected:
     void Settle() {
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-        Pump();
+        PumpMessages();
     }
 
     void Command(int command) { SendMessageW(main, WM_COMMAND, command, 0); }
@@ -182,9 +171,9 @@ protected:
         ASSERT_NE(nullptr, files);
         SetDlgItemTextW(files, cmb13, (folder + L"Languages\\" + fileName).c_str());
         PostMessageW(files, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(PumpUntil([files] { return !IsWindow(files); }));
+        ASSERT_TRUE(PumpUntil([files] { return !IsWindow(files); }, HearingMs));
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // handled once the switch is over
-        ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }));
+        ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }, HearingMs));
     }
 
     // A mouse click at the centre of the place the toolbar object gives for the button.
@@ -331,7 +320,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
             EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(toggle.child))) << toggle.what;
         }
         EXPECT_EQ(toggle.checkedAfter, IsChecked(Buttons[toggle.child - 1].command)) << toggle.what;
-        EXPECT_TRUE(PumpUntil([] { return !Heard.empty(); })) << toggle.what;
+        EXPECT_TRUE(PumpUntil([] { return !Heard.empty(); }, HearingMs)) << toggle.what;
         Settle();
         EXPECT_EQ(1, CountHeard(EVENT_OBJECT_STATECHANGE, toolbar, toggle.child)) << toggle.what;
         EXPECT_EQ(1u, Heard.size()) << toggle.what << ": nothing else";
@@ -345,7 +334,8 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
         SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     Heard.clear();
     EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(WHITE_TURN)));
-    EXPECT_TRUE(PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }));
+    EXPECT_TRUE(
+        PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }, HearingMs));
     Settle();
     EXPECT_EQ(1u, Heard.size());
     EXPECT_EQ(L"Фигура для полухода Белых. Король.", NameOf(display.object, CHILDID_SELF));
@@ -378,7 +368,7 @@ TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
         EXPECT_TRUE(PumpUntil([&] {
             idle = FootprintOf(process.hProcess);
             return idle.threads <= idleThreads;
-        })) << idle.threads << " threads, " << idleThreads << " when idle";
+        }, HearingMs)) << idle.threads << " threads, " << idleThreads << " when idle";
         return idle;
     };
     ASSERT_NO_FATAL_FAILURE(askAndRead(100));  // the libraries, COM and their first allocations
