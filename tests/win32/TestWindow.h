@@ -13,9 +13,9 @@ bool OpenTestMainWindow();
 // After CreateMainWindow returned false: the step that failed, the error it left and whether the desktop
 // has a display at all.
 std::string MainWindowFailure(DWORD error);
-// Destroys the window, drops its quit message and puts every program-wide object back as it was at start.
+// Destroys the window and drops its quit message. The program-wide objects keep what the test left: the
+// next test runs in a fresh process.
 void CloseTestMainWindow();
-void ResetProgramState();
 
 // Handles every pending message the way the program's loop does; returns the main window's paints.
 // A quit message is left for the caller's loop.
