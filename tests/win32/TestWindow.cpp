@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "core/Product.h"
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextResources.h"
@@ -171,3 +172,7 @@ std::wstring WindowText(HWND window) {
     GetWindowTextW(window, text, static_cast<int>(std::size(text)));
     return text;
 }
+
+std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
+
+std::wstring FullTitle() { return ProductTitleText() + L" version " + std::to_wstring(ProductVersion); }

@@ -44,3 +44,7 @@ bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked dir
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
 
 std::wstring WindowText(HWND window);
+
+// The title of core/Product.h, and the caption start-up makes of it with the version.
+std::wstring ProductTitleText();
+std::wstring FullTitle();
