@@ -13,9 +13,9 @@ bool OpenTestMainWindow();
 // After CreateMainWindow returned false: the step that failed, the error it left and whether the desktop
 // has a display at all.
 std::string MainWindowFailure(DWORD error);
-// Destroys the window, drops its quit message and puts every program-wide object back as it was at start.
+// Destroys the window and drops its quit message. The program-wide objects keep what the test left: the
+// next test runs in a fresh process.
 void CloseTestMainWindow();
-void ResetProgramState();
 
 // Handles every pending message the way the program's loop does; returns the main window's paints.
 // A quit message is left for the caller's loop.
@@ -44,3 +44,7 @@ bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked dir
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
 
 std::wstring WindowText(HWND window);
+
+// The title of core/Product.h, and the caption start-up makes of it with the version.
+std::wstring ProductTitleText();
+std::wstring FullTitle();
