@@ -115,9 +115,7 @@ static void OnCommand(int command) {
         PlayAndShow(StartNewGame);
         return;
     case ID_NEW_OPENING_GAME:
-        StartOpeningGame();
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow(StartOpeningGame);
         return;
     case ID_DRAW_RECORD:
         OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
