@@ -207,12 +207,14 @@ TEST(RecordWindowInProcess, FollowsTheRecordPastItsLimit) {
     AddToDrawRecord(Side::Black, PieceKind::Pawn);
     for (std::size_t i = 2; i < DRAW_RECORD_LIMIT; i++) AddToDrawRecord(Side::White, PieceKind::Knight);
     SendCommand(ID_DRAW_RECORD);
+    auto listedText = [] {
+        std::wstring text;
+        for (const std::wstring& line : ListedLines(DrawRecordWindow, true)) text += line + L"\r\n";
+        return text;
+    };
     for (std::uint64_t firstLine : {0, 0, 1}) {
-        std::vector<std::wstring> lines;
-        for (std::uint64_t line = FirstRecordLine(); line < RecordLineEnd(); line++) lines.push_back(RecordLineText(line));
-        for (const std::wstring& line : RecordTallyLines()) lines.push_back(line);
         ASSERT_EQ(firstLine, FirstRecordLine());
-        EXPECT_TRUE(PumpUntil([&] { return ListedLines(DrawRecordWindow, true) == lines; })) << RecordDrawCount();
+        EXPECT_TRUE(PumpUntil([&] { return listedText() == DrawRecordText(); })) << RecordDrawCount();
         AddToDrawRecord(Side::White, PieceKind::Knight);
         FollowDrawRecord();
     }
