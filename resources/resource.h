@@ -11,6 +11,8 @@
 #define IDB_PIECE_STRIP         131     // 16 tiles of 40 x 40, black King first
 #define IDB_DIALOG_PICTURE      134     // 130 x 171, 8 bits per pixel
 #define IDC_TOOLBAR             131     // the toolbar's control id
+#define DIALOG_PICTURE_UNITS_X   65     // the picture's box in the system dialog, in dialog units
+#define DIALOG_PICTURE_UNITS_Y   86
 
 // Window commands
 #define ID_ABOUT                105     // accelerators: open the system dialog
