@@ -2,25 +2,23 @@
 #include "core/PieceDraw.h"
 
 #include <cstdint>
-#include <iterator>
+#include <initializer_list>
 
 #include "core/AnnouncementList.h"
 #include "core/ButtonState.h"
+#include "core/DrawRecord.h"
 #include "core/Lcg32.h"
 #include "resources/resource.h"
 
-const int BlackPieceCommands[PIECE_KIND_COUNT] = {
-    ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN,
-};
-const int WhitePieceCommands[PIECE_KIND_COUNT] = {
-    ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN,
-};
-static_assert(std::size(BlackPieceCommands) == PIECE_KIND_COUNT);
-static_assert(std::size(WhitePieceCommands) == PIECE_KIND_COUNT);
+// The display shows the last draw, the record every one.
+static void Announce(Side side, PieceKind kind) {
+    RecordDraw(side, kind);
+    AddToDrawRecord(side, kind);
+}
 
 // A checked piece button takes its kind out of the draw; a failed query leaves it in.
 void DrawPieceKind(Side side) {
-    const int* commands = side == Side::White ? WhitePieceCommands : BlackPieceCommands;
+    const auto& commands = side == Side::White ? WhitePieceCommands : BlackPieceCommands;
     bool included[PIECE_KIND_COUNT];
     int count = 0;
     for (int i = 0; i < PIECE_KIND_COUNT; i++) {
@@ -29,7 +27,7 @@ void DrawPieceKind(Side side) {
     }
     if (count == 0) {
         // Stalemate leaves the generator alone, so the same state decides the next real draw.
-        RecordDraw(side, PieceKind::None);
+        Announce(side, PieceKind::None);
         return;
     }
 
@@ -44,7 +42,7 @@ void DrawPieceKind(Side side) {
         }
         j++;
     }
-    RecordDraw(side, kind);
+    Announce(side, kind);
     CheckButton(ID_BLACK_TURN, side == Side::Black);  // results ignored: nothing to tell the players
     CheckButton(ID_WHITE_TURN, side == Side::White);
 }
@@ -69,4 +67,14 @@ void StartNewGame() {
         CheckButton(WhitePieceCommands[i], false);
     }
     RecordNewGame();
+    ClearDrawRecord();
+}
+
+// From the starting position only Pawns and Knights can move, so the rest start out of the draw.
+void StartOpeningGame() {
+    StartNewGame();
+    for (PieceKind kind : {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Rook}) {
+        CheckButton(BlackPieceCommands[static_cast<int>(kind) - 1], true);
+        CheckButton(WhitePieceCommands[static_cast<int>(kind) - 1], true);
+    }
 }

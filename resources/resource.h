@@ -11,6 +11,7 @@
 #define IDB_PIECE_STRIP         131     // 16 tiles of 40 x 40, black King first
 #define IDB_DIALOG_PICTURE      134     // 130 x 171, 8 bits per pixel
 #define IDC_TOOLBAR             131     // the toolbar's control id
+#define IDD_DRAW_RECORD         135     // the draw record, modeless
 #define DIALOG_PICTURE_UNITS_X   65     // the picture's box in the system dialog, in dialog units
 #define DIALOG_PICTURE_UNITS_Y   86
 
@@ -18,7 +19,7 @@
 #define ID_ABOUT                105     // accelerators: open the system dialog
 #define ID_EXIT                 106     // no control issues it; closes the program
 
-// Toolbar commands; each white piece is its black piece plus 7
+// Toolbar commands; each white piece is its black piece plus 7 (core/Buttons.h checks it at build)
 #define ID_BLACK_TURN         32771
 #define ID_WHITE_TURN         32772
 #define ID_BLACK_KING         32773
@@ -36,6 +37,10 @@
 #define ID_NEW_GAME           32786
 #define ID_HELP               32787
 
+// Context-menu commands that no button carries
+#define ID_NEW_OPENING_GAME   32788     // New Game with King, Queen, Bishop and Rook out of the draw
+#define ID_DRAW_RECORD        32789     // opens the draw record
+
 // System dialog controls
 #define IDC_WWW                   3
 #define IDC_FONT                  4
@@ -44,3 +49,7 @@
 #define IDC_UI_CREDITS         1004
 #define IDC_HELP_CREDITS       1005
 #define IDC_TITLE              1006
+
+// Draw record controls; its Close button is IDCANCEL, so Esc and the close box do what it does
+#define IDC_RECORD_LIST        1101
+#define IDC_RECORD_COPY        1102

@@ -14,9 +14,16 @@ static std::wstring InLanguageFolder(const std::wstring& fileName) {
     return ModulePath(LanguageFolder + PathSeparator() + fileName);
 }
 
-// A failed read may leave part of the file in the table; the caller puts the defaults back.
+// A failed read may leave part of the file in the table; the caller puts the defaults back. The lines
+// after the 31 every file has are optional, so a file made for an older program still loads whole.
 bool LoadLanguage(const std::wstring& path) {
-    return ReadStringList(TextTable, TEXT_SLOT_COUNT, path) && IsVersionOne(TextTable[TS_VERSION]);
+    ResetTextTableToDefaults();
+    int linesRead = 0;
+    if (!ReadStringLines(TextTable, TEXT_TABLE_SIZE, path, linesRead) || linesRead < TEXT_SLOT_COUNT) return false;
+    // An empty menu item or button could not be found at all; the built-in text at least names it.
+    for (int slot = TEXT_SLOT_COUNT; slot < linesRead; slot++)
+        if (TextTable[slot].empty()) TextTable[slot] = DefaultTextTable[slot];
+    return IsVersionOne(TextTable[TS_VERSION]);
 }
 
 // Nothing is shown here: a bad language file (the result stays true) or a configuration that can't

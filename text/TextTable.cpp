@@ -1,10 +1,10 @@
 // The interface texts in force and the built-in Russian ones.
 #include "text/TextTable.h"
 
-std::wstring TextTable[TEXT_SLOT_COUNT];
+std::wstring TextTable[TEXT_TABLE_SIZE];
 
 // Wide literals, so the Russian texts come out right whatever the system's ANSI code page is.
-const std::wstring DefaultTextTable[TEXT_SLOT_COUNT] = {
+const std::wstring DefaultTextTable[TEXT_TABLE_SIZE] = {
     L"1",
     L"Language - Russian",
     L"Russian Help.txt",
@@ -36,8 +36,24 @@ const std::wstring DefaultTextTable[TEXT_SLOT_COUNT] = {
     L"Помощь, Язык",
     L"Перевод текста Интерфейса Zarvik Team https://zarvik.example.org",
     L"Перевод текста Помощи  Zarvik Team https://zarvik.example.org",
+    L"Фигуры Белых",
+    L"Фигуры Чёрных",
+    L"Нажать",
+    L"Новая Игра с начальной позиции",
+    L"Запись ходов",
+    L"Копировать",
+    L"Закрыть",
+    L"Белые",
+    L"Чёрные",
+    L"Сколько раз выпала каждая фигура",
+    L"Король",
+    L"Ферзь",
+    L"Слон",
+    L"Конь",
+    L"Ладья",
+    L"Пешка",
 };
 
 void ResetTextTableToDefaults() {
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) TextTable[slot] = DefaultTextTable[slot];
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) TextTable[slot] = DefaultTextTable[slot];
 }

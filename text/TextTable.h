@@ -3,7 +3,8 @@
 
 #include <string>
 
-constexpr int TEXT_SLOT_COUNT = 31;
+constexpr int TEXT_SLOT_COUNT = 31;   // the lines every language file has
+constexpr int TEXT_TABLE_SIZE = 47;   // with the optional lines after them, for the menu and the record
 
 enum TextSlot : int {
     TS_VERSION = 0,
@@ -37,9 +38,27 @@ enum TextSlot : int {
     TS_HELP_LANGUAGE = 28,
     TS_UI_CREDITS = 29,
     TS_HELP_CREDITS = 30,
+    // Optional: a language file may stop before any of these, and each one it leaves out or empty keeps
+    // its built-in text.
+    TS_WHITE_PIECES = 31,
+    TS_BLACK_PIECES = 32,
+    TS_PRESS = 33,
+    TS_NEW_OPENING_GAME = 34,
+    TS_RECORD = 35,
+    TS_COPY = 36,
+    TS_CLOSE = 37,
+    TS_WHITE_SIDE = 38,
+    TS_BLACK_SIDE = 39,
+    TS_TALLY = 40,
+    TS_KING_NAME = 41,
+    TS_QUEEN_NAME = 42,
+    TS_BISHOP_NAME = 43,
+    TS_KNIGHT_NAME = 44,
+    TS_ROOK_NAME = 45,
+    TS_PAWN_NAME = 46,
 };
 
-extern std::wstring TextTable[TEXT_SLOT_COUNT];
-extern const std::wstring DefaultTextTable[TEXT_SLOT_COUNT];
+extern std::wstring TextTable[TEXT_TABLE_SIZE];
+extern const std::wstring DefaultTextTable[TEXT_TABLE_SIZE];
 
 void ResetTextTableToDefaults();

@@ -1,14 +1,12 @@
 // The toolbar as a screen reader sees it: one element per button, in toolbar order, separators left out.
 #include "ui/AccessibleToolbar.h"
 
+#include "core/Buttons.h"
 #include "ui/Toolbar.h"
-#include "ui/ToolbarButtons.h"
 
-static bool IsSeparator(const TBBUTTON& button) { return (button.fsStyle & TBSTYLE_SEP) != 0; }
-
-// Where a button stands: its element, and its row and column as the wrap flag lays the rows out.
+// Where a button stands: its element, and its row and column as the button table lays the rows out.
 struct ButtonPlace {
-    const TBBUTTON* button;
+    const ButtonRow* button;
     LONG element;
     int row;
     int column;
@@ -18,14 +16,12 @@ struct ButtonPlace {
 template <typename Match>
 static ButtonPlace FindButton(Match matches) {
     ButtonPlace place = {nullptr, 0, 0, 0};
-    for (const TBBUTTON& button : ToolbarButtons) {
-        if (!IsSeparator(button)) {
-            place.button = &button;
-            place.element++;
-            if (matches(place)) return place;
-            place.column++;
-        }
-        if (button.fsState & TBSTATE_WRAP) {
+    for (const ButtonRow& button : Buttons) {
+        place.button = &button;
+        place.element++;
+        if (matches(place)) return place;
+        place.column++;
+        if (button.rowEnd) {
             place.row++;
             place.column = 0;
         }
@@ -41,38 +37,27 @@ static ButtonPlace PlaceAt(int row, int column) {
     return FindButton([row, column](const ButtonPlace& place) { return place.row == row && place.column == column; });
 }
 
-static LONG ButtonCount() {
-    LONG count = 0;
-    for (const TBBUTTON& button : ToolbarButtons) count += IsSeparator(button) ? 0 : 1;
-    return count;
-}
-
-LONG CheckButtonElement(int command) {
-    return FindButton([command](const ButtonPlace& place) {
-               return place.button->idCommand == command && (place.button->fsStyle & TBSTYLE_CHECK) != 0;
-           })
-        .element;
-}
+LONG CheckButtonElement(int command) { return IsPieceButton(command) ? ButtonIndex(command) + 1 : 0; }
 
 AccessibleToolbar::AccessibleToolbar(HWND toolbar, IAccessible* standard)
-    : AccessibleObject(toolbar, standard, ButtonCount()) {}
+    : AccessibleObject(toolbar, standard, BUTTON_COUNT) {}
 
 // The tooltip's text, so the name says what the picture shows and, for a piece, whether it is in the draw.
 HRESULT AccessibleToolbar::Name(LONG element, BSTR* name) {
     if (element == CHILDID_SELF) return AccessibleObject::Name(element, name);
-    return Text(TooltipText(PlaceOf(element).button->idCommand), name);
+    return Text(TooltipText(PlaceOf(element).button->command), name);
 }
 
 HRESULT AccessibleToolbar::Role(LONG element, VARIANT* role) {
     if (element == CHILDID_SELF) return Number(ROLE_SYSTEM_TOOLBAR, role);
-    bool check = (PlaceOf(element).button->fsStyle & TBSTYLE_CHECK) != 0;
+    bool check = PlaceOf(element).button->role == ButtonRole::Piece;
     return Number(check ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON, role);
 }
 
 // The toolbar is the only store of these states, so each question goes to it.
 HRESULT AccessibleToolbar::State(LONG element, VARIANT* state) {
     if (element == CHILDID_SELF) return AccessibleObject::State(element, state);
-    LRESULT bits = SendMessageW(window, TB_GETSTATE, PlaceOf(element).button->idCommand, 0);
+    LRESULT bits = SendMessageW(window, TB_GETSTATE, PlaceOf(element).button->command, 0);
     if (bits == -1) return E_FAIL;
     LONG result = 0;
     if (bits & TBSTATE_CHECKED) result |= STATE_SYSTEM_CHECKED;
@@ -91,12 +76,12 @@ HRESULT AccessibleToolbar::DefaultAction(LONG element, BSTR* action) {
 // Posted, because Help opens the modal dialog and the screen reader must not wait until it closes.
 HRESULT AccessibleToolbar::DoDefaultAction(LONG element) {
     if (element == CHILDID_SELF) return AccessibleObject::DoDefaultAction(element);
-    const TBBUTTON& button = *PlaceOf(element).button;
-    LRESULT bits = SendMessageW(window, TB_GETSTATE, button.idCommand, 0);
+    const ButtonRow& button = *PlaceOf(element).button;
+    LRESULT bits = SendMessageW(window, TB_GETSTATE, button.command, 0);
     if (bits == -1 || !(bits & TBSTATE_ENABLED) || (bits & TBSTATE_HIDDEN)) return E_FAIL;  // a click does nothing
-    if (button.fsStyle & TBSTYLE_CHECK)
-        SendMessageW(window, TB_CHECKBUTTON, button.idCommand, MAKELPARAM(!(bits & TBSTATE_CHECKED), 0));
-    PostMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
+    if (button.role == ButtonRole::Piece)
+        SendMessageW(window, TB_CHECKBUTTON, button.command, MAKELPARAM(!(bits & TBSTATE_CHECKED), 0));
+    PostMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(button.command, BN_CLICKED),
                  reinterpret_cast<LPARAM>(window));
     return S_OK;
 }
@@ -104,7 +89,7 @@ HRESULT AccessibleToolbar::DoDefaultAction(LONG element) {
 HRESULT AccessibleToolbar::Location(LONG element, LONG* left, LONG* top, LONG* width, LONG* height) {
     if (element == CHILDID_SELF) return AccessibleObject::Location(element, left, top, width, height);
     RECT box;
-    if (!SendMessageW(window, TB_GETRECT, PlaceOf(element).button->idCommand, reinterpret_cast<LPARAM>(&box)))
+    if (!SendMessageW(window, TB_GETRECT, PlaceOf(element).button->command, reinterpret_cast<LPARAM>(&box)))
         return E_FAIL;
     MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&box), 2);
     *left = box.left;
@@ -155,9 +140,8 @@ HRESULT AccessibleToolbar::HitTest(LONG x, LONG y, VARIANT* child) {
     LRESULT index = SendMessageW(window, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point));
     TBBUTTON button = {};
     LONG element = CHILDID_SELF;
-    if (index >= 0 && SendMessageW(window, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)))
-        element = FindButton([&button](const ButtonPlace& place) {
-                      return !IsSeparator(button) && place.button->idCommand == button.idCommand;
-                  }).element;
+    if (index >= 0 && SendMessageW(window, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)) &&
+        !(button.fsStyle & TBSTYLE_SEP) && ButtonIndex(button.idCommand) >= 0)
+        element = ButtonIndex(button.idCommand) + 1;
     return Number(element, child);
 }

@@ -7,6 +7,7 @@
 #include "text/TextResources.h"
 #include "ui/Accessibility.h"
 #include "ui/Display.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/OnDemandLibraries.h"
 #include "ui/UiServices.h"
 
@@ -23,6 +24,7 @@ bool SwitchLanguage(HWND dialog) {
     // A bad language file leaves the built-in texts, and the players hear of it now.
     if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
     RequestRepaint();
+    RefreshDrawRecordTexts();
     if (DisplayText() != said) AnnounceDisplay();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "ui/Accessibility.h"
 #include "ui/Display.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/DisplayScale.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
@@ -112,6 +113,14 @@ static void OnCommand(int command) {
         RequestRepaint();
         AnnounceDisplay();
         return;
+    case ID_NEW_OPENING_GAME:
+        StartOpeningGame();
+        RequestRepaint();
+        AnnounceDisplay();
+        return;
+    case ID_DRAW_RECORD:
+        OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
+        return;
     }
     // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
     // screen reader is told of the new state.
@@ -172,9 +181,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_KEYUP:
         OnKeyUp(wParam);
+        FollowDrawRecord();
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
+        FollowDrawRecord();  // the record shows every draw and New Game at once
         return 0;
     case WM_GETOBJECT:
         if (IsClientObjectRequest(lParam)) return AnswerDisplayRequest(wParam);

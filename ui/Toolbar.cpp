@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/ButtonState.h"
-#include "core/PieceDraw.h"
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
 #include "ui/DisplayScale.h"
@@ -13,7 +13,6 @@
 
 int ToolbarHeight = 0;
 
-constexpr int TILE_SIZE = 40;
 static SIZE ButtonSizeAtBase = {};  // what the toolbar made of the 40 x 40 tiles at 96 DPI
 static int SeparatorAtBase = 0;
 static HIMAGELIST ScaledTiles = nullptr;  // ours, once the toolbar shows tiles at another scale than 96 DPI
@@ -32,8 +31,9 @@ static void MeasureToolbarHeight() {
 void CreateToolbar(HWND parent) {
     if (parent == nullptr) return;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT;
-    ToolbarWindow = CreateToolbarEx(parent, style, IDC_TOOLBAR, 16, InstanceHandle, IDB_PIECE_STRIP, ToolbarButtons,
-                                    TOOLBAR_BUTTON_COUNT, 0, 0, TILE_SIZE, TILE_SIZE, sizeof(TBBUTTON));
+    ToolbarWindow = CreateToolbarEx(parent, style, IDC_TOOLBAR, PIECE_STRIP_TILES, InstanceHandle, IDB_PIECE_STRIP,
+                                    ToolbarButtons.data(), TOOLBAR_BUTTON_COUNT, 0, 0, TILE_SIZE, TILE_SIZE,
+                                    sizeof(TBBUTTON));
     if (ToolbarWindow == nullptr) return;
     // The sizes it derived from the tiles are the 96-DPI layout that every other scale grows from.
     const LRESULT button = SendMessageW(ToolbarWindow, TB_GETBUTTONSIZE, 0, 0);
@@ -55,8 +55,8 @@ void CreateToolbar(HWND parent) {
 // pixel grown to a block, masked on the button face as the toolbar masks the tiles it loads itself.
 static HIMAGELIST ScaledTileList(int size) {
     HBITMAP strip = CreateMappedBitmap(InstanceHandle, IDB_PIECE_STRIP, 0, nullptr, 0);
-    HBITMAP scaled = StretchBitmapNearest(strip, 16 * size, size);
-    HIMAGELIST list = scaled != nullptr ? ImageList_Create(size, size, ILC_COLORDDB | ILC_MASK, 16, 0) : nullptr;
+    HBITMAP scaled = StretchBitmapNearest(strip, PIECE_STRIP_TILES * size, size);
+    HIMAGELIST list = scaled != nullptr ? ImageList_Create(size, size, ILC_COLORDDB | ILC_MASK, PIECE_STRIP_TILES, 0) : nullptr;
     if (list != nullptr && ImageList_AddMasked(list, scaled, GetSysColor(COLOR_BTNFACE)) < 0) {
         ImageList_Destroy(list);
         list = nullptr;
@@ -98,22 +98,11 @@ void ReleaseToolbarImages() {
 
 // Read from the text table at every request, so a change of language shows at the next hover.
 std::wstring TooltipText(int command) {
-    switch (command) {
-    case ID_BLACK_TURN:
-        return TextTable[TS_BLACK_MOVE];
-    case ID_WHITE_TURN:
-        return TextTable[TS_WHITE_MOVE];
-    case ID_NEW_GAME:
-        return TextTable[TS_NEW_GAME];
-    case ID_HELP:
-        return TextTable[TS_HELP_LANGUAGE];
-    }
-    for (int kind = 1; kind <= PIECE_KIND_COUNT; kind++) {
-        if (command != BlackPieceCommands[kind - 1] && command != WhitePieceCommands[kind - 1]) continue;
-        // A pressed-in piece button takes its kind out of the draw.
-        return TextTable[IsButtonChecked(command) ? 14 + 2 * kind : 13 + 2 * kind];
-    }
-    return L"?";
+    const int index = ButtonIndex(command);
+    if (index < 0) return L"?";
+    const ButtonRow& row = Buttons[index];
+    // A pressed-in piece button takes its kind out of the draw.
+    return TextTable[row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn];
 }
 
 void OnTooltipRequest(NMTTDISPINFOW* request) {

@@ -5,7 +5,7 @@
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "tools/langcheck/LanguageFileCheck.h"
-#include "tools/langcheck/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -36,7 +36,7 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
     const int count = 1 + data[0] % MaxLines;
     const bool inPlace = data[0] / MaxLines % 2 == 1;
     const std::wstring path = ModulePath(L"fuzz-lines.txt");
-    std::filesystem::remove(std::filesystem::path(path + L".tmp"));
+    std::filesystem::remove(std::filesystem::path(TemporaryPathFor(path)));
     WriteFile(path, data + 1, size - 1);
     std::wstring lines[MaxLines];
     if (!ReadStringList(lines, count, path)) return;
@@ -44,7 +44,7 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
         if (lines[i].find(L'\0') != std::wstring::npos) return;
         Check(lines[i].find(L'\n') == std::wstring::npos);
     }
-    if (inPlace) std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
+    if (inPlace) std::filesystem::create_directory(std::filesystem::path(TemporaryPathFor(path)));
     Check(WriteStringList(lines, count, path));
     std::wstring again[MaxLines];
     Check(ReadStringList(again, count, path));
@@ -63,7 +63,7 @@ void Load(const std::uint8_t* config, std::size_t configSize, const std::uint8_t
     Check(LoadTextResources());
     Check(LanguageName == TextTable[TS_LANGUAGE_NAME]);
     if (!LoadErrorMessage.empty())
-        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) Check(TextTable[slot] == DefaultTextTable[slot]);
+        for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) Check(TextTable[slot] == DefaultTextTable[slot]);
     else
         Check(IsVersionOne(TextTable[TS_VERSION]));
 }
@@ -75,8 +75,8 @@ void CheckerAgrees(const std::uint8_t* data, std::size_t size) {
     const bool errors = HasErrors(CheckLanguageFile(NarrowUtf8(path)));
     const bool loads = LoadLanguage(path);
     bool garbled = false;
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) garbled |= TextTable[slot].find(L'\0') != std::wstring::npos;
-    for (std::size_t i = 0, lineFeeds = 0; i + 1 < size && lineFeeds < TEXT_SLOT_COUNT; i += 2) {
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) garbled |= TextTable[slot].find(L'\0') != std::wstring::npos;
+    for (std::size_t i = 0, lineFeeds = 0; i + 1 < size && lineFeeds < TEXT_TABLE_SIZE; i += 2) {
         lineFeeds += data[i] == 0x0A && data[i + 1] == 0;
         garbled |= data[i] == 0xFF && data[i + 1] == 0xFF;
     }

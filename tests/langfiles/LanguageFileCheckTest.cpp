@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "tests/support/TestFiles.h"
+#include "text/TextTable.h"
 #include "tools/langcheck/LanguageFileCheck.h"
 
 namespace {
 
 std::vector<std::wstring> GoodLines() {
     std::vector<std::wstring> lines = {L"1", L"Language - Test", L"Help.txt"};
-    for (int slot = 3; slot < 30; slot++) lines.push_back(L"text " + std::to_wstring(slot));
-    lines.push_back(L"credits \xD83D\xDE00");  // a pair is one character
+    for (int slot = 3; slot < TEXT_TABLE_SIZE - 1; slot++) lines.push_back(L"text " + std::to_wstring(slot));
+    lines.push_back(L"last \xD83D\xDE00");  // a pair is one character
     return lines;
 }
 
@@ -50,10 +51,11 @@ protected:
 }  // namespace
 
 TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
-    std::vector<std::wstring> thirty = GoodLines();
-    thirty.pop_back();
-    std::vector<std::wstring> thirtyTwo = GoodLines();
-    thirtyTwo.push_back(L"spare");
+    const std::vector<std::wstring> all = GoodLines();
+    const std::vector<std::wstring> thirty(all.begin(), all.begin() + 30);
+    const std::vector<std::wstring> required(all.begin(), all.begin() + TEXT_SLOT_COUNT);
+    std::vector<std::wstring> oneTooMany = GoodLines();
+    oneTooMany.push_back(L"spare");
     std::string lineFeedAlone = File(GoodLines());
     lineFeedAlone.replace(lineFeedAlone.find(Utf16Le(L"text 6\r\n")), Utf16Le(L"text 6\r\n").size(), Utf16Le(L"text 6\n"));
     const std::string good = File(GoodLines());
@@ -80,18 +82,21 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"empty prompt", File(With(5, L"")), {{5, false, "White's prompt"}}},
         {"empty help name", File(With(3, L"")), {{3, false, "help file name"}}},
         {"LF alone", lineFeedAlone, {{7, false, "LF alone"}}},
-        {"no final line break", noFinalBreak, {{31, false, "no line break"}}},
+        {"no final line break", noFinalBreak, {{TEXT_TABLE_SIZE, false, "no line break"}}},
+        {"only the required lines", File(required), {{31, false, "lines 32 to 47 are missing"}}},
+        {"empty optional line", File(With(36, L"")), {{36, false, "record's menu item and window title will show its built-in"}}},
+        {"zero character in an optional line", File(With(40, std::wstring(L"x\0y", 3))), {{40, true, "zero character"}}},
         {"U+FFFF", File(With(10, L"\xFFFF rest")), {{9, true, "only 9 lines"}, {10, true, "U+FFFF"}}},
         {"zero character", File(With(4, std::wstring(L"Press\0here", 10))), {{4, true, "zero character"}}},
         {"stray carriage return", File(With(6, L"text\r")), {{6, false, "carriage return"}}},
         {"lone surrogate", File(With(8, L"King\xD800.")), {{8, false, "lone surrogate U+D800"}}},
         {"control character", File(With(9, L"Bi\x1Bshop")), {{9, false, "control character U+001B"}}},
         {"help file missing", File(With(3, L"Gone.txt")), {{3, false, "\"Gone.txt\" is not beside"}}},
-        {"32 lines", File(thirtyTwo), {{32, false, "after 31 are ignored"}}},
-        {"U+FFFF after line 31", File(thirtyTwo) + Utf16Le(L"\xFFFF"),
-         {{32, false, "after 31 are ignored"}, {33, false, "U+FFFF"}}},
-        {"zero character after line 31", File(thirtyTwo) + Utf16Le(std::wstring(L"x\0y\r\n", 5)),
-         {{32, false, "after 31 are ignored"}, {33, false, "zero character"}}},
+        {"one line too many", File(oneTooMany), {{48, false, "after 47 are ignored"}}},
+        {"U+FFFF after the last line read", File(oneTooMany) + Utf16Le(L"\xFFFF"),
+         {{48, false, "after 47 are ignored"}, {49, false, "U+FFFF"}}},
+        {"zero character after the last line read", File(oneTooMany) + Utf16Le(std::wstring(L"x\0y\r\n", 5)),
+         {{48, false, "after 47 are ignored"}, {49, false, "zero character"}}},
     };
     for (const auto& c : cases) {
         const std::vector<LanguageFileProblem> found = CheckLanguageFile(Write(c.bytes));

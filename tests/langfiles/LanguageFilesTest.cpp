@@ -24,8 +24,8 @@ static const SameAsEnglish SameAsEnglishSlots[] = {
 
 static std::wstring Ascii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-static bool ReadLanguage(const std::string& language, std::wstring (&texts)[TEXT_SLOT_COUNT]) {
-    return ReadStringList(texts, TEXT_SLOT_COUNT, Ascii(Folder + language + ".Lang.txt"));
+static bool ReadLanguage(const std::string& language, std::wstring (&texts)[TEXT_TABLE_SIZE]) {
+    return ReadStringList(texts, TEXT_TABLE_SIZE, Ascii(Folder + language + ".Lang.txt"));
 }
 
 static const char* ReasonToMatchEnglish(const std::string& language, int slot) {
@@ -74,14 +74,14 @@ TEST(LanguageFiles, RussianHoldsTheBuiltInTexts) {
 }
 
 TEST(LanguageFiles, EnglishTranslatesEverySlot) {
-    std::wstring english[TEXT_SLOT_COUNT];
+    std::wstring english[TEXT_TABLE_SIZE];
     ASSERT_TRUE(ReadLanguage("English", english));
     EXPECT_EQ(L"1", english[TS_VERSION]);
     EXPECT_EQ(L"Language - English", english[TS_LANGUAGE_NAME]);
     EXPECT_EQ(L"English Help.txt", english[TS_HELP_FILE]);
     EXPECT_EQ(L"King is included in the move generator", english[TS_KING_ON]);
     EXPECT_EQ(L"King is not included in the move generator", english[TS_KING_OFF]);
-    for (int slot = TS_PRESS_WHITE; slot < TEXT_SLOT_COUNT; slot++) {
+    for (int slot = TS_PRESS_WHITE; slot < TEXT_TABLE_SIZE; slot++) {
         EXPECT_NE(DefaultTextTable[slot], english[slot]) << "slot " << slot << " is not translated";
         for (wchar_t unit : english[slot])
             EXPECT_TRUE(unit >= 0x20 && unit < 0x7F) << "slot " << slot << " holds U+" << std::hex << int(unit);
@@ -90,14 +90,14 @@ TEST(LanguageFiles, EnglishTranslatesEverySlot) {
 
 // A file begun as a copy of English keeps passing the checker, so a forgotten line shows only here.
 TEST(LanguageFiles, TranslationsReplaceEveryEnglishText) {
-    std::wstring english[TEXT_SLOT_COUNT];
+    std::wstring english[TEXT_TABLE_SIZE];
     ASSERT_TRUE(ReadLanguage("English", english));
     for (const std::string language : ShippedLanguages) {
-        std::wstring texts[TEXT_SLOT_COUNT];
+        std::wstring texts[TEXT_TABLE_SIZE];
         ASSERT_TRUE(ReadLanguage(language, texts)) << language;
         EXPECT_EQ(Ascii(language) + L" Help.txt", texts[TS_HELP_FILE]) << language;
         if (language == "English") continue;
-        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) {
+        for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) {
             const char* reason = ReasonToMatchEnglish(language, slot);
             if (reason != nullptr)
                 EXPECT_EQ(english[slot], texts[slot])

@@ -52,7 +52,8 @@ protected:
     void TearDown() override { Clean(); }
 
     static void Clean() {
-        for (const char* name : {"config.txt", "config.txt.tmp", "Languages"}) fs::remove_all(Dir() / name);
+        for (const char* name : {"config.txt", "Languages"}) fs::remove_all(Dir() / name);
+        fs::remove_all(PathOf(TemporaryPathFor(InDir(L"config.txt"))));
     }
     static fs::path Dir() { return PathOf(ModuleDirectory()); }
     static std::wstring InDir(const std::wstring& relative) { return ModuleDirectory() + relative; }
@@ -67,7 +68,7 @@ protected:
     static void ExpectDefaultsAfterLanguageError(const std::wstring& languagePath, const std::wstring& folder) {
         const std::wstring message = L"Error Load Language File:\n\n" + languagePath;
         EXPECT_EQ(message, LoadErrorMessage);
-        for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
+        for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
         EXPECT_EQ(L"Language - Russian", LanguageName);
         EXPECT_EQ(InDir(folder + Sep() + L"Russian Help.txt"), HelpFilePath);
     }
@@ -161,18 +162,23 @@ TEST_F(Loader, RefusedLanguageFallsBackToTheDefaults) {
     }
 }
 
+// An empty line among the 31 stays empty, as it always has; one among the optional lines after them
+// keeps its built-in text, and so does every optional line a file leaves out.
 TEST_F(Loader, LongerLanguageFileIsAcceptedAndAnEmptyLineStaysEmpty) {
-    std::u16string lines = LanguageLines(u"Test", 40);
+    std::u16string lines = LanguageLines(u"Test", TEXT_TABLE_SIZE + 3);
     lines.replace(lines.find(u"Test H\r\n"), 6, u"");  // slot 7, the King's name, now empty
+    lines.replace(lines.rfind(u"Test J\r\n"), 6, u"");  // slot 35, the record's title, now empty
     WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(lines));
     ASSERT_TRUE(LoadTextResources());
     EXPECT_EQ(L"", LoadErrorMessage);
     EXPECT_EQ(L"", TextTable[TS_KING]);
     EXPECT_EQ(LineOf(lines, 30), TextTable[TS_HELP_CREDITS]);
+    EXPECT_EQ(DefaultTextTable[TS_RECORD], TextTable[TS_RECORD]);
+    EXPECT_EQ(LineOf(lines, TEXT_TABLE_SIZE - 1), TextTable[TEXT_TABLE_SIZE - 1]);
 }
 
 TEST_F(Loader, AnotherLanguageReplacesEverySlot) {
-    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"First")));
+    WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"First", TEXT_TABLE_SIZE)));
     WriteLanguage("Second.Lang.txt", Bom + Utf16Le(LanguageLines(u"Second")));
     WriteLanguage("Short.Lang.txt", Bom + Utf16Le(LanguageLines(u"Short", 20)));
     ASSERT_TRUE(LoadTextResources());
@@ -180,8 +186,10 @@ TEST_F(Loader, AnotherLanguageReplacesEverySlot) {
     LanguageFileName = L"Second.Lang.txt";  // what the language switch does
     ASSERT_TRUE(SaveConfig(InDir(L"config.txt")));
     ASSERT_TRUE(LoadTextResources());
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++)
         EXPECT_EQ(std::wstring::npos, TextTable[slot].find(L"First")) << slot;
+    for (int slot = TEXT_SLOT_COUNT; slot < TEXT_TABLE_SIZE; slot++)
+        EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
     EXPECT_EQ(L"Language - Second", LanguageName);
 
     LanguageFileName = L"Short.Lang.txt";
@@ -201,7 +209,7 @@ TEST_F(Loader, UnreadableConfigurationIsReportedToTheCaller) {
     EXPECT_EQ(L"Languages", LanguageFolder);
     EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName);
     EXPECT_TRUE(fs::is_directory(Dir() / "config.txt"));
-    EXPECT_FALSE(fs::exists(Dir() / "config.txt.tmp"));
+    EXPECT_FALSE(fs::exists(PathOf(TemporaryPathFor(InDir(L"config.txt")))));
 }
 
 // Files that are not what they should be: each reads to its documented result, and the loader
@@ -214,7 +222,7 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
         bigEndian += static_cast<char>(unit & 0xFF);
     }
     std::string utf8 = "\xEF\xBB\xBF";
-    for (int line = 0; line < TEXT_SLOT_COUNT; line++) utf8 += Utf8(LineOf(goodLines, line)) + "\r\n";
+    for (int line = 0; line < TEXT_SLOT_COUNT; line++) utf8 += NarrowUtf8(LineOf(goodLines, line)) + "\r\n";
     std::mt19937 generator(20240611);  // raw mt19937 output is the same everywhere
     std::string noise;
     for (int i = 0; i < 4096; i++) noise += static_cast<char>(generator() & 0xFF);
@@ -287,7 +295,7 @@ TEST_F(Loader, OnlyRegularFilesWithinTheBoundAreRead) {
         {up + u"dev", u"zero"}, {u"Languages", u"Folder.Lang.txt"}, {u"Languages", fifo ? u"Pipe.Lang.txt" : u"-"},
         {u"Languages", u"Over.Lang.txt"}, {u"Languages", u"Limit.Lang.txt"}};
     for (const auto& [folder, file] : cases) {
-        SCOPED_TRACE(Utf8(Wide(folder + sep + file)));
+        SCOPED_TRACE(NarrowUtf8(Wide(folder + sep + file)));
         WriteConfig(Bom + Utf16Le(u"1\r\n" + folder + u"\r\n" + file + u"\r\n"));
         EXPECT_TRUE(LoadTextResources());
         if (file == u"Limit.Lang.txt")

@@ -41,12 +41,12 @@ TEST(TextTable, DefaultsAreTheRussianTexts) {
         "Перевод текста Помощи  Zarvik Team https://zarvik.example.org",
     };
     for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
-        EXPECT_EQ(expected[slot], Utf8(DefaultTextTable[slot])) << "slot " << slot;
+        EXPECT_EQ(expected[slot], NarrowUtf8(DefaultTextTable[slot])) << "slot " << slot;
 }
 
 TEST(TextTable, ResetReplacesEverySlot) {
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) TextTable[slot] = L"loaded " + std::to_wstring(slot);
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) TextTable[slot] = L"loaded " + std::to_wstring(slot);
     TextTable[TS_KING].clear();
     ResetTextTableToDefaults();
-    for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
+    for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) EXPECT_EQ(DefaultTextTable[slot], TextTable[slot]) << slot;
 }

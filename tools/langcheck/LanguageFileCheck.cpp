@@ -8,7 +8,7 @@
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
-#include "tools/langcheck/Utf8.h"
+#include "text/Utf8.h"
 
 // What each line is for, so a translator knows what an empty one costs.
 static const char* const SlotRoles[] = {
@@ -43,8 +43,24 @@ static const char* const SlotRoles[] = {
     "the Help tooltip",
     "the interface credits line",
     "the help credits line",
+    "the menu's heading of White's pieces",
+    "the menu's heading of Black's pieces",
+    "the name of a button's action for screen readers",
+    "the menu's New Game from the opening position",
+    "the record's menu item and window title",
+    "the record's Copy button",
+    "the record's Close button",
+    "White in the record",
+    "Black in the record",
+    "the record's heading of the counts per kind",
+    "the King in the record",
+    "the Queen in the record",
+    "the Bishop in the record",
+    "the Knight in the record",
+    "the Rook in the record",
+    "the Pawn in the record",
 };
-static_assert(std::size(SlotRoles) == TEXT_SLOT_COUNT);
+static_assert(std::size(SlotRoles) == TEXT_TABLE_SIZE);
 
 namespace {
 
@@ -52,9 +68,9 @@ struct Report {
     std::vector<LanguageFileProblem> problems;
     void Error(int line, const std::string& message) { problems.push_back({line, true, message}); }
     void Warning(int line, const std::string& message) { problems.push_back({line, false, message}); }
-    // The program never reads past line 31, so what would garble a text there garbles nothing.
+    // The program never reads past the last optional line, so what would garble a text there garbles nothing.
     void ErrorIfRead(int line, const std::string& message) {
-        problems.push_back({line, line <= TEXT_SLOT_COUNT, message});
+        problems.push_back({line, line <= TEXT_TABLE_SIZE, message});
     }
 };
 
@@ -191,8 +207,9 @@ void CheckSlots(const std::string& path, std::size_t lineCount, Report& report) 
                                                        "; a language file needs 31");
         return;
     }
-    std::wstring texts[TEXT_SLOT_COUNT];
-    if (!ReadStringList(texts, TEXT_SLOT_COUNT, WidenUtf8(path))) {
+    std::wstring texts[TEXT_TABLE_SIZE];
+    int linesRead = 0;
+    if (!ReadStringLines(texts, TEXT_TABLE_SIZE, WidenUtf8(path), linesRead) || linesRead < TEXT_SLOT_COUNT) {
         report.Error(0, "the program can't read 31 lines from this file");
         return;
     }
@@ -201,11 +218,17 @@ void CheckSlots(const std::string& path, std::size_t lineCount, Report& report) 
                             NarrowUtf8(texts[TS_VERSION]) + "\"");
     else if (texts[TS_VERSION] != L"1")
         report.Warning(1, "line 1 reads as 1, but plain \"1\" is safer");
-    if (lineCount > static_cast<std::size_t>(TEXT_SLOT_COUNT))
-        report.Warning(TEXT_SLOT_COUNT + 1, "lines after 31 are ignored");
-    for (int slot = 1; slot < TEXT_SLOT_COUNT; slot++) {
-        if (texts[slot].empty())
+    if (lineCount > static_cast<std::size_t>(TEXT_TABLE_SIZE))
+        report.Warning(TEXT_TABLE_SIZE + 1, "lines after " + std::to_string(TEXT_TABLE_SIZE) + " are ignored");
+    else if (linesRead < TEXT_TABLE_SIZE)
+        report.Warning(linesRead, "lines " + std::to_string(linesRead + 1) + " to " + std::to_string(TEXT_TABLE_SIZE) +
+                                      " are missing: the menu and the record will show their built-in Russian texts");
+    for (int slot = 1; slot < linesRead; slot++) {
+        if (!texts[slot].empty()) continue;
+        if (slot < TEXT_SLOT_COUNT)
             report.Warning(slot + 1, std::string("empty: ") + SlotRoles[slot] + " will show no text");
+        else
+            report.Warning(slot + 1, std::string("empty: ") + SlotRoles[slot] + " will show its built-in Russian text");
     }
     const std::wstring& helpName = texts[TS_HELP_FILE];
     if (helpName.empty()) return;
