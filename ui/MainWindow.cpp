@@ -89,6 +89,13 @@ static void OpenSystemDialog() {
     DialogBoxParamW(InstanceHandle, MAKEINTRESOURCEW(IDD_SYSTEM), MainWindowHandle, SystemDialogProc, 0);
 }
 
+// Every draw and new game changes the display: it is repainted, and screen readers hear the new text.
+static void PlayAndShow(void (*move)()) {
+    move();
+    RequestRepaint();
+    AnnounceDisplay();
+}
+
 static void OnCommand(int command) {
     switch (command) {
     case ID_ABOUT:
@@ -99,24 +106,16 @@ static void OnCommand(int command) {
         DestroyWindow(MainWindowHandle);
         return;
     case ID_BLACK_TURN:
-        DrawPieceKind(Side::Black);
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow([] { DrawPieceKind(Side::Black); });
         return;
     case ID_WHITE_TURN:
-        DrawPieceKind(Side::White);
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow([] { DrawPieceKind(Side::White); });
         return;
     case ID_NEW_GAME:
-        StartNewGame();
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow(StartNewGame);
         return;
     case ID_NEW_OPENING_GAME:
-        StartOpeningGame();
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow(StartOpeningGame);
         return;
     case ID_DRAW_RECORD:
         OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
@@ -144,10 +143,7 @@ static void OnDpiChanged(int dpi, const RECT& suggested) {
 
 // Only the release draws, so holding the bar down (auto-repeat) gives one draw.
 static void OnKeyUp(WPARAM key) {
-    if (key != VK_SPACE) return;
-    NextTurn();
-    RequestRepaint();
-    AnnounceDisplay();
+    if (key == VK_SPACE) PlayAndShow(NextTurn);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

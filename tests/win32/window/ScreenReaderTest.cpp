@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "tests/win32/AccessibleTesting.h"
 #include "tests/win32/OtherProcess.h"
+#include "tests/win32/TestWindow.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
 
@@ -40,20 +42,8 @@ int CountHeard(DWORD event, HWND window, LONG childId) {
     return count;
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// True once the condition holds, pumping (events come as messages) for at most ten seconds.
-bool PumpUntil(const std::function<bool()>& condition) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
-        Pump();
-        if (condition()) return true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return false;
-}
+// Events come as messages, from another process: pumped for at most ten seconds.
+const DWORD HearingMs = 10000;
 
 LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, VARIANT*), IAccessible* object, LONG child) {
     VARIANT value;
@@ -81,38 +71,8 @@ HRESULT Ask(HWND window, Held& held) {
                                       reinterpret_cast<void**>(&held.object));
 }
 
-// The sixteen buttons in toolbar order, and the text slots of their names while up and while pressed in.
-struct Button {
-    int command;
-    LONG role;
-    int upSlot;
-    int downSlot;
-};
-constexpr LONG PUSH = ROLE_SYSTEM_PUSHBUTTON;
-constexpr LONG CHECK = ROLE_SYSTEM_CHECKBUTTON;
-const Button Buttons[] = {
-    {ID_HELP, PUSH, TS_HELP_LANGUAGE, TS_HELP_LANGUAGE},
-    {ID_BLACK_TURN, PUSH, TS_BLACK_MOVE, TS_BLACK_MOVE},
-    {ID_BLACK_KING, CHECK, TS_KING_ON, TS_KING_OFF},
-    {ID_BLACK_QUEEN, CHECK, TS_QUEEN_ON, TS_QUEEN_OFF},
-    {ID_BLACK_BISHOP, CHECK, TS_BISHOP_ON, TS_BISHOP_OFF},
-    {ID_BLACK_KNIGHT, CHECK, TS_KNIGHT_ON, TS_KNIGHT_OFF},
-    {ID_BLACK_ROOK, CHECK, TS_ROOK_ON, TS_ROOK_OFF},
-    {ID_BLACK_PAWN, CHECK, TS_PAWN_ON, TS_PAWN_OFF},
-    {ID_NEW_GAME, PUSH, TS_NEW_GAME, TS_NEW_GAME},
-    {ID_WHITE_TURN, PUSH, TS_WHITE_MOVE, TS_WHITE_MOVE},
-    {ID_WHITE_KING, CHECK, TS_KING_ON, TS_KING_OFF},
-    {ID_WHITE_QUEEN, CHECK, TS_QUEEN_ON, TS_QUEEN_OFF},
-    {ID_WHITE_BISHOP, CHECK, TS_BISHOP_ON, TS_BISHOP_OFF},
-    {ID_WHITE_KNIGHT, CHECK, TS_KNIGHT_ON, TS_KNIGHT_OFF},
-    {ID_WHITE_ROOK, CHECK, TS_ROOK_ON, TS_ROOK_OFF},
-    {ID_WHITE_PAWN, CHECK, TS_PAWN_ON, TS_PAWN_OFF},
-};
-constexpr LONG BUTTON_COUNT = 16;
-static_assert(std::size(Buttons) == BUTTON_COUNT);
-constexpr LONG WHITE_TURN = 10;  // elements count from 1
-constexpr LONG BLACK_QUEEN = 4;
-constexpr LONG WHITE_ROOK = 15;
+// Elements count from 1, in the order of the button table.
+constexpr LONG ElementOf(int command) { return ButtonIndex(command) + 1; }
 
 std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
@@ -143,7 +103,7 @@ protected:
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
                                process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
         ASSERT_NE(nullptr, hook);
-        main = WaitForWindow(process.dwProcessId, L"IGAME", L"Zarvik 1 Moves Generator version 7");
+        main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
         ASSERT_NE(nullptr, main);
         toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
         ASSERT_NE(nullptr, toolbar);
@@ -166,7 +126,7 @@ protected:
     void Settle() {
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-        Pump();
+        PumpMessages();
     }
 
     void Command(int command) { SendMessageW(main, WM_COMMAND, command, 0); }
@@ -277,11 +237,12 @@ TEST_F(ScreenReader, NamesEveryButtonInBothStatesWithItsRoleAndPlace) {
     RECT bar = {};
     GetWindowRect(toolbar, &bar);
     for (LONG child = 1; child <= BUTTON_COUNT; child++) {
-        const Button& button = Buttons[child - 1];
-        EXPECT_EQ(button.role, Role(buttons.object, child)) << child;
+        const ButtonRow& button = Buttons[child - 1];
+        const LONG role = button.role == ButtonRole::Piece ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+        EXPECT_EQ(role, Role(buttons.object, child)) << child;
         for (bool down : {true, false}) {
             SendMessageW(toolbar, TB_CHECKBUTTON, button.command, MAKELPARAM(down, 0));
-            EXPECT_EQ(DefaultTextTable[down ? button.downSlot : button.upSlot], NameOf(buttons.object, child))
+            EXPECT_EQ(DefaultTextTable[down ? button.textOut : button.textIn], NameOf(buttons.object, child))
                 << child << (down ? " pressed in" : " up");
             EXPECT_EQ(down ? STATE_SYSTEM_CHECKED : 0, State(buttons.object, child) & STATE_SYSTEM_CHECKED) << child;
         }
@@ -307,10 +268,10 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
         bool byMouse;
         bool checkedAfter;
     } toggles[] = {
-        {"default action on Black Queen", BLACK_QUEEN, false, true},
-        {"default action on Black Queen again", BLACK_QUEEN, false, false},
-        {"click on White Rook", WHITE_ROOK, true, true},
-        {"click on White Rook again", WHITE_ROOK, true, false},
+        {"default action on Black Queen", ElementOf(ID_BLACK_QUEEN), false, true},
+        {"default action on Black Queen again", ElementOf(ID_BLACK_QUEEN), false, false},
+        {"click on White Rook", ElementOf(ID_WHITE_ROOK), true, true},
+        {"click on White Rook again", ElementOf(ID_WHITE_ROOK), true, false},
     };
     for (const auto& toggle : toggles) {
         Heard.clear();
@@ -320,7 +281,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
             EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(toggle.child))) << toggle.what;
         }
         EXPECT_EQ(toggle.checkedAfter, IsChecked(Buttons[toggle.child - 1].command)) << toggle.what;
-        EXPECT_TRUE(PumpUntil([] { return !Heard.empty(); })) << toggle.what;
+        EXPECT_TRUE(PumpUntil([] { return !Heard.empty(); }, HearingMs)) << toggle.what;
         Settle();
         EXPECT_EQ(1, CountHeard(EVENT_OBJECT_STATECHANGE, toolbar, toggle.child)) << toggle.what;
         EXPECT_EQ(1u, Heard.size()) << toggle.what << ": nothing else";
@@ -333,8 +294,9 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
     for (int command : {ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN})
         SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     Heard.clear();
-    EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(WHITE_TURN)));
-    EXPECT_TRUE(PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }));
+    EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(ElementOf(ID_WHITE_TURN))));
+    EXPECT_TRUE(
+        PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }, HearingMs));
     Settle();
     EXPECT_EQ(1u, Heard.size());
     EXPECT_EQ(L"Фигура для полухода Белых. Король.", NameOf(display.object, CHILDID_SELF));
@@ -367,7 +329,7 @@ TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
         EXPECT_TRUE(PumpUntil([&] {
             idle = FootprintOf(process.hProcess);
             return idle.threads <= idleThreads;
-        })) << idle.threads << " threads, " << idleThreads << " when idle";
+        }, HearingMs)) << idle.threads << " threads, " << idleThreads << " when idle";
         return idle;
     };
     ASSERT_NO_FATAL_FAILURE(askAndRead(100));  // the libraries, COM and their first allocations
