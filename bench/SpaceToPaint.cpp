@@ -9,6 +9,7 @@
 #include "bench/Bench.h"
 #include "tests/win32/HandleCounts.h"
 #include "resources/resource.h"
+#include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 
@@ -56,9 +57,10 @@ void MeasureSpaceToPaint() {
         std::exit(1);
     }
     StartUp();
+    PumpMessages(MainWindowHandle);  // the first game's paint: the back buffer has its size
     RECT client;
     GetClientRect(MainWindowHandle, &client);
-    HWND floor = CreateFloorWindow(client.right, client.bottom);
+    HWND floor = CreateFloorWindow(client.right, client.bottom, BackBuffer.width, BackBuffer.height);
     if (floor == nullptr) {
         std::fprintf(stderr, "the floor window could not be created\n");
         std::exit(1);
