@@ -3,11 +3,15 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
+#include <vector>
 
 #include "resources/resource.h"
 #include "tests/win32/TestWindow.h"
 #include "tests/win32/dialog/DialogFixture.h"
 #include "text/TextTable.h"
+#include "ui/SystemDialog.h"
+#include "ui/UiServices.h"
 
 using SystemDialog = DialogFixture;
 
@@ -117,4 +121,50 @@ TEST_F(SystemDialog, ItsFontAndFileBoxesAreOwnedByIt) {
                     &ran);
     ASSERT_TRUE(ran);
     EXPECT_EQ((std::vector<HWND>{dialog, dialog}), owners);
+}
+
+// Where the system grows the dialog's units (on Windows at a larger scale; here by a larger font in the
+// same template, since Wine keeps "System" 8 at its 96-DPI size), the picture grows with them in whole
+// pixels, filling its box as it does at 96 DPI.
+TEST_F(SystemDialog, ThePictureGrowsInWholePixelsWithTheDialogsUnits) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDD_SYSTEM), RT_DIALOG);
+    ASSERT_NE(nullptr, found);
+    const auto* start = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    std::vector<BYTE> bytes(start, start + SizeofResource(module, found));
+    // "Tahoma" 16 for "System" 8: a name of the same length, so nothing after it moves.
+    auto* units = reinterpret_cast<char16_t*>(bytes.data());
+    const size_t face = std::u16string_view(units, bytes.size() / 2).find(u"System");
+    ASSERT_NE(std::u16string_view::npos, face);
+    std::copy_n(u"Tahoma", 6, units + face);
+    units[face - 1] = 16;  // the point size stands just before the face name
+    RECT picture = {}, box = {0, 0, DIALOG_PICTURE_UNITS_X, DIALOG_PICTURE_UNITS_Y};
+    std::vector<DWORD> shown;
+    const bool ran = PlayDialogs(
+        [&] {
+            DialogBoxIndirectParamW(module, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), MainWindowHandle,
+                                    SystemDialogProc, 0);
+        },
+        {Answer(IDOK, [&](HWND dialog) {
+            UpdateWindow(dialog);
+            HWND control = ChildOfType(dialog, L"Static", SS_TYPEMASK, SS_BITMAP, nullptr);
+            GetClientRect(control, &picture);
+            shown = ScreenPixels(control);
+            MapDialogRect(dialog, &box);
+        })});
+    ASSERT_TRUE(ran);
+    EXPECT_GT(picture.right, 130);
+    EXPECT_TRUE(picture.right == box.right || picture.bottom == box.bottom)
+        << picture.right << " x " << picture.bottom << " in a box of " << box.right << " x " << box.bottom;
+    auto original = static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(IDB_DIALOG_PICTURE), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    PixelCanvas grown(picture.right, picture.bottom);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(source, original);
+    SetStretchBltMode(grown.dc, COLORONCOLOR);
+    StretchBlt(grown.dc, 0, 0, picture.right, picture.bottom, source, 0, 0, 130, 171, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    DeleteObject(original);
+    EXPECT_EQ("", FirstDifference(shown, CanvasPixels(grown), picture.right, 0));
 }
