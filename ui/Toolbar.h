@@ -14,4 +14,6 @@ extern int ToolbarHeight;  // outer height in pixels, measured once after creati
 
 void CreateToolbar(HWND parent);
 std::wstring TooltipText(int command);
+// What a click on the button does; false when a click would do nothing or a modal box is up.
+bool PressButton(int command);
 void OnTooltipRequest(NMTTDISPINFOW* request);
