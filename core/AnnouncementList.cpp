@@ -1,6 +1,7 @@
 // The display's lines as text-slot numbers, and the picture above them.
 #include "core/AnnouncementList.h"
 
+#include "core/Buttons.h"
 #include "text/TextTable.h"
 
 std::vector<std::int32_t> AnnouncementList;
@@ -12,12 +13,11 @@ void RecordDraw(Side side, PieceKind kind) {
     AnnouncementList.clear();
     AnnouncementList.push_back(side == Side::White ? TS_WHITE_PROMPT : TS_BLACK_PROMPT);
     AnnouncementList.push_back(TS_STALEMATE + kindNumber);  // the piece names follow the stalemate slot
-    PieceImage = 0;
-    if (kindNumber > 0) PieceImage = side == Side::White ? kindNumber + PIECE_KIND_COUNT : kindNumber;
+    PieceImage = PieceTile(side, kind) + 1;  // a stalemate has no tile: 0, no picture
 }
 
 void RecordNewGame() {
     AnnouncementList.clear();
     AnnouncementList.push_back(TS_PRESS_WHITE);
-    PieceImage = 14;  // the White Turn tile: White draws first
+    PieceImage = Buttons[ButtonIndex(ID_WHITE_TURN)].tile + 1;  // White draws first
 }

@@ -2,25 +2,15 @@
 #include "core/PieceDraw.h"
 
 #include <cstdint>
-#include <iterator>
 
 #include "core/AnnouncementList.h"
 #include "core/ButtonState.h"
 #include "core/Lcg32.h"
 #include "resources/resource.h"
 
-const int BlackPieceCommands[PIECE_KIND_COUNT] = {
-    ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN,
-};
-const int WhitePieceCommands[PIECE_KIND_COUNT] = {
-    ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN,
-};
-static_assert(std::size(BlackPieceCommands) == PIECE_KIND_COUNT);
-static_assert(std::size(WhitePieceCommands) == PIECE_KIND_COUNT);
-
 // A checked piece button takes its kind out of the draw; a failed query leaves it in.
 void DrawPieceKind(Side side) {
-    const int* commands = side == Side::White ? WhitePieceCommands : BlackPieceCommands;
+    const auto& commands = side == Side::White ? WhitePieceCommands : BlackPieceCommands;
     bool included[PIECE_KIND_COUNT];
     int count = 0;
     for (int i = 0; i < PIECE_KIND_COUNT; i++) {

@@ -1,10 +1,14 @@
 // The draw of a piece kind, the turn marking and New Game, over the toolbar's button states.
 #pragma once
 
+#include <array>
+
+#include "core/Buttons.h"
 #include "core/GameTypes.h"
 
-extern const int BlackPieceCommands[PIECE_KIND_COUNT];
-extern const int WhitePieceCommands[PIECE_KIND_COUNT];
+// Indexed by kind - 1.
+inline constexpr std::array<int, PIECE_KIND_COUNT> BlackPieceCommands = PieceCommandsOf(Side::Black);
+inline constexpr std::array<int, PIECE_KIND_COUNT> WhitePieceCommands = PieceCommandsOf(Side::White);
 
 void DrawPieceKind(Side side);
 void NextTurn();

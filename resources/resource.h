@@ -16,7 +16,7 @@
 #define ID_ABOUT                105     // accelerators: open the system dialog
 #define ID_EXIT                 106     // no control issues it; closes the program
 
-// Toolbar commands; each white piece is its black piece plus 7
+// Toolbar commands; each white piece is its black piece plus 7 (core/Buttons.h checks it at build)
 #define ID_BLACK_TURN         32771
 #define ID_WHITE_TURN         32772
 #define ID_BLACK_KING         32773

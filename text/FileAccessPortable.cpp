@@ -9,73 +9,28 @@
 #include <cstdio>
 #include <vector>
 
+#include "text/Utf8.h"
+
 // Bytes that are not UTF-8 come back as U+DC80 to U+DCFF and go out as the same bytes, so any
 // name the system hands us opens again.
 static std::string EncodeName(const std::wstring& name) {
     std::string bytes;
     for (wchar_t c : name) {
-        auto u = static_cast<std::uint32_t>(c);
-        if (u >= 0xDC80 && u <= 0xDCFF) {
-            bytes += static_cast<char>(u - 0xDC00);
-        } else if (u < 0x80) {
-            bytes += static_cast<char>(u);
-        } else if (u < 0x800) {
-            bytes += static_cast<char>(0xC0 | (u >> 6));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (u >> 12));
-            bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | ((u >> 18) & 0x07));
-            bytes += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        }
+        const auto code = static_cast<char32_t>(c);
+        if (code >= 0xDC80 && code <= 0xDCFF) bytes += static_cast<char>(code - 0xDC00);
+        else PutUtf8(bytes, code);
     }
     return bytes;
-}
-
-// Length of the UTF-8 sequence at bytes[i], and its value; 0 when the bytes there are not UTF-8
-// (overlong forms, surrogates and values past U+10FFFF included).
-static int DecodeSequence(const std::string& bytes, std::size_t i, std::uint32_t& value) {
-    auto byteAt = [&bytes](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    unsigned char lead = byteAt(i);
-    int extra = 0;
-    std::uint32_t minimum = 0;
-    if (lead < 0x80) {
-        value = lead;
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1, value = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2, value = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3, value = lead & 0x07, minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + extra >= bytes.size()) return 0;
-    for (int k = 1; k <= extra; k++) {
-        if ((byteAt(i + k) & 0xC0) != 0x80) return 0;
-        value = (value << 6) | (byteAt(i + k) & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-    return 1 + extra;
 }
 
 static std::wstring DecodeName(const std::string& bytes) {
     std::wstring name;
     for (std::size_t i = 0; i < bytes.size();) {
-        std::uint32_t value = 0;
-        int length = DecodeSequence(bytes, i, value);
-        if (length == 0) {
-            name += static_cast<wchar_t>(0xDC00 + static_cast<unsigned char>(bytes[i]));
-            i += 1;
-        } else {
-            name += static_cast<wchar_t>(value);
-            i += length;
-        }
+        char32_t code = 0;
+        const int length = DecodeUtf8(bytes, i, code);
+        if (length == 0) code = 0xDC00 + static_cast<unsigned char>(bytes[i]);
+        name += static_cast<wchar_t>(code);
+        i += length == 0 ? 1 : length;
     }
     return name;
 }

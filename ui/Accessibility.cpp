@@ -4,6 +4,8 @@
 
 #include <new>
 
+#include "core/Buttons.h"
+
 #include "ui/AccessibleDisplay.h"
 #include "ui/AccessibleToolbar.h"
 #include "ui/Display.h"
@@ -107,13 +109,11 @@ void AnnounceButtonState(int command) {
     const LONG element = ButtonElement(command);
     if (element == 0 || ToolbarWindow == nullptr) return;
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
-    if (ToolbarButtons[element - 1].fsStyle & TBSTYLE_CHECK)
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+    if (IsPieceButton(command)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, element);
 }
 
 void AnnounceButtonNames() {
     if (ToolbarWindow == nullptr) return;
-    for (LONG element = 1; element <= TOOLBAR_BUTTON_COUNT; element++)
-        if (!(ToolbarButtons[element - 1].fsStyle & TBSTYLE_SEP))
-            NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+    for (const ButtonRow& button : Buttons)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, ButtonElement(button.command));
 }

@@ -2,10 +2,11 @@
 // index + 1 as the platform's own toolbar object and its events number them.
 #include "ui/AccessibleToolbar.h"
 
+#include "core/Buttons.h"
+#include "text/TextTable.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
 #include "ui/UiServices.h"
-#include "text/TextTable.h"
 
 static const TBBUTTON& EntryOf(LONG element) { return ToolbarButtons[element - 1]; }
 
@@ -52,8 +53,7 @@ HRESULT AccessibleToolbar::Name(LONG element, BSTR* name) {
 HRESULT AccessibleToolbar::Role(LONG element, VARIANT* role) {
     if (element == CHILDID_SELF) return Number(ROLE_SYSTEM_TOOLBAR, role);
     if (IsSeparator(element)) return Number(ROLE_SYSTEM_SEPARATOR, role);
-    bool check = (EntryOf(element).fsStyle & TBSTYLE_CHECK) != 0;
-    return Number(check ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON, role);
+    return Number(IsPieceButton(EntryOf(element).idCommand) ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON, role);
 }
 
 // The toolbar is the only store of these states, so each question goes to it. While a modal box is up

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/ButtonState.h"
-#include "core/PieceDraw.h"
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
 #include "ui/ToolbarButtons.h"
@@ -21,8 +21,9 @@ static wchar_t TooltipBuffer[TOOLTIP_MAX_LENGTH + 1];
 void CreateToolbar(HWND parent) {
     if (parent == nullptr) return;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT;
-    ToolbarWindow = CreateToolbarEx(parent, style, IDC_TOOLBAR, 16, InstanceHandle, IDB_PIECE_STRIP, ToolbarButtons,
-                                    TOOLBAR_BUTTON_COUNT, 0, 0, 40, 40, sizeof(TBBUTTON));
+    ToolbarWindow = CreateToolbarEx(parent, style, IDC_TOOLBAR, PIECE_STRIP_TILES, InstanceHandle, IDB_PIECE_STRIP,
+                                    ToolbarButtons.data(), TOOLBAR_BUTTON_COUNT, 0, 0, TILE_SIZE, TILE_SIZE,
+                                    sizeof(TBBUTTON));
     if (ToolbarWindow == nullptr) return;
     // Without CCS_NORESIZE the toolbar ignores this size and fits itself to the top of the client area.
     MoveWindow(ToolbarWindow, 0, 0, 0, 0, TRUE);
@@ -32,22 +33,11 @@ void CreateToolbar(HWND parent) {
 
 // Read from the text table at every request, so a change of language shows at the next hover.
 std::wstring TooltipText(int command) {
-    switch (command) {
-    case ID_BLACK_TURN:
-        return TextTable[TS_BLACK_MOVE];
-    case ID_WHITE_TURN:
-        return TextTable[TS_WHITE_MOVE];
-    case ID_NEW_GAME:
-        return TextTable[TS_NEW_GAME];
-    case ID_HELP:
-        return TextTable[TS_HELP_LANGUAGE];
-    }
-    for (int kind = 1; kind <= PIECE_KIND_COUNT; kind++) {
-        if (command != BlackPieceCommands[kind - 1] && command != WhitePieceCommands[kind - 1]) continue;
-        // A pressed-in piece button takes its kind out of the draw.
-        return TextTable[IsButtonChecked(command) ? 14 + 2 * kind : 13 + 2 * kind];
-    }
-    return L"?";
+    const int index = ButtonIndex(command);
+    if (index < 0) return L"?";
+    const ButtonRow& row = Buttons[index];
+    // A pressed-in piece button takes its kind out of the draw.
+    return TextTable[row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn];
 }
 
 void OnTooltipRequest(NMTTDISPINFOW* request) {
@@ -66,11 +56,11 @@ bool PressButton(int command) {
     if (ToolbarWindow == nullptr || !IsWindowEnabled(MainWindowHandle)) return false;
     TBBUTTONINFOW entry = {};
     entry.cbSize = sizeof entry;
-    entry.dwMask = TBIF_STYLE | TBIF_STATE;
+    entry.dwMask = TBIF_STATE;
     if (SendMessageW(ToolbarWindow, TB_GETBUTTONINFOW, command, reinterpret_cast<LPARAM>(&entry)) == -1 ||
         !(entry.fsState & TBSTATE_ENABLED) || (entry.fsState & TBSTATE_HIDDEN))
         return false;
-    if (entry.fsStyle & TBSTYLE_CHECK)
+    if (IsPieceButton(command))
         SendMessageW(ToolbarWindow, TB_CHECKBUTTON, command, MAKELPARAM(!(entry.fsState & TBSTATE_CHECKED), 0));
     PostMessageW(MainWindowHandle, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), reinterpret_cast<LPARAM>(ToolbarWindow));
     return true;

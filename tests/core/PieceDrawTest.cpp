@@ -30,8 +30,7 @@ std::uint32_t StateBefore(std::uint32_t value) {
 }
 
 void Exclude(Side side, std::initializer_list<PieceKind> kinds) {
-    const int* commands = side == Side::White ? WhitePieceCommands : BlackPieceCommands;
-    for (PieceKind kind : kinds) ASSERT_TRUE(ClickTestButton(commands[static_cast<int>(kind) - 1]));
+    for (PieceKind kind : kinds) ASSERT_TRUE(ClickTestButton(PieceCommand(side, kind)));
 }
 
 std::vector<std::int32_t> DrawLines(Side side, PieceKind kind) {
@@ -184,7 +183,7 @@ TEST_F(PieceDraw, WithoutAToolbarEveryKindCountsAndBlackIsAlwaysDue) {
 }
 
 TEST_F(PieceDraw, NewGameResetsTheButtonsInOrderAndLeavesTheGeneratorAlone) {
-    for (const int* commands : {BlackPieceCommands, WhitePieceCommands}) {
+    for (const auto& commands : {BlackPieceCommands, WhitePieceCommands}) {
         for (int i = 0; i < 6; i++) ClickTestButton(commands[i]);
         for (int i : {0, 5}) {
             EnableButton(commands[i], false);
@@ -208,7 +207,7 @@ TEST_F(PieceDraw, NewGameResetsTheButtonsInOrderAndLeavesTheGeneratorAlone) {
     const std::vector<ButtonCall> calls = TestToolbarCalls();
     EXPECT_EQ(expected, std::vector<ButtonCall>(calls.begin() + callsBefore, calls.end()));
 
-    for (const int* commands : {BlackPieceCommands, WhitePieceCommands}) {
+    for (const auto& commands : {BlackPieceCommands, WhitePieceCommands}) {
         for (int i = 0; i < 6; i++) {
             SCOPED_TRACE(commands[i]);
             EXPECT_FALSE(IsButtonChecked(commands[i]));

@@ -5,7 +5,7 @@
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "tools/langcheck/LanguageFileCheck.h"
-#include "tools/langcheck/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -166,7 +166,7 @@ void CheckInstalledIn(const std::wstring& folder) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(expected, Files(PathOf(folder)));
     for (const std::wstring& file : ShippedFiles())
-        EXPECT_EQ(ReadBytes(Staged / PathOf(file)), ReadBytes(PathOf(folder + L"\\" + file))) << Utf8(file);
+        EXPECT_EQ(ReadBytes(Staged / PathOf(file)), ReadBytes(PathOf(folder + L"\\" + file))) << NarrowUtf8(file);
 
     EXPECT_EQ(std::make_pair(folder + L"\\zarvik.exe", folder), ShortcutTarget(StartMenuShortcut));
     EXPECT_FALSE(Exists(DesktopShortcut)) << "only a player's tick makes it";
@@ -180,7 +180,7 @@ void CheckInstalledIn(const std::wstring& folder) {
         {L"UninstallString", L"\"" + folder + L"\\uninstall.exe\""},
         {L"QuietUninstallString", L"\"" + folder + L"\\uninstall.exe\" /S"},
     };
-    for (const auto& [name, value] : texts) EXPECT_EQ(value, RegistryText(name)) << Utf8(name);
+    for (const auto& [name, value] : texts) EXPECT_EQ(value, RegistryText(name)) << NarrowUtf8(name);
     EXPECT_EQ(1u, RegistryNumber(L"NoModify"));
     EXPECT_EQ(1u, RegistryNumber(L"NoRepair"));
     // In KB: at least the program and its languages, at most the rounding of each file up to a KB.
@@ -195,7 +195,7 @@ void CheckInstalledIn(const std::wstring& folder) {
 void UninstallQuietly() {
     std::wstring command = RegistryText(L"QuietUninstallString");
     ASSERT_EQ(0u, ExitCodeOf(command));
-    EXPECT_TRUE(PumpUntil([] { return !KeyExists(); }, OtherProcessMs)) << Utf8(command);
+    EXPECT_TRUE(PumpUntil([] { return !KeyExists(); }, OtherProcessMs)) << NarrowUtf8(command);
 }
 
 // Removes what a test left, installed or not, so the next one starts from a system without the program.
@@ -219,7 +219,7 @@ TEST_F(Installer, InstallsUpgradesAndUninstallsForTheCurrentUser) {
     const std::wstring chosen = KnownFolder(CSIDL_LOCAL_APPDATA) + L"\\Игры и Ζάρβικ";
     const std::pair<std::wstring, std::wstring> cases[] = {{L"", DefaultFolder}, {L" /D=" + chosen, chosen}};
     for (const auto& [arguments, folder] : cases) {
-        SCOPED_TRACE(Utf8(folder));
+        SCOPED_TRACE(NarrowUtf8(folder));
         ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S" + arguments));
         CheckInstalledIn(folder);
         CheckProgramStartsIn(folder);
@@ -302,10 +302,10 @@ TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
             fs::create_directories((folder.Path() / PathOf(file)).parent_path());
             WriteBytes(folder.Path() / PathOf(file), "someone's");
         }
-        EXPECT_EQ(exitCode, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << Utf8(present[0]);
-        EXPECT_EQ(exitCode == 0, KeyExists()) << Utf8(present[0]);
+        EXPECT_EQ(exitCode, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << NarrowUtf8(present[0]);
+        EXPECT_EQ(exitCode == 0, KeyExists()) << NarrowUtf8(present[0]);
         for (const std::wstring& file : present)
-            EXPECT_EQ("someone's", ReadBytes(folder.Path() / PathOf(file))) << Utf8(file);
+            EXPECT_EQ("someone's", ReadBytes(folder.Path() / PathOf(file))) << NarrowUtf8(file);
         if (exitCode != 0) {
             EXPECT_EQ(present, Files(folder.Path()));
         }
@@ -315,8 +315,8 @@ TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
     TemporaryFolder folder;
     WriteBytes(folder.Path() / "Zarvik", "someone's");
     for (const std::wstring& unusable : {WideOf(folder.Path() / "Zarvik"), std::wstring(L"Z:\\proc\\zarvik")}) {
-        EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S /D=" + unusable)) << Utf8(unusable);
-        EXPECT_FALSE(KeyExists()) << Utf8(unusable);
+        EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S /D=" + unusable)) << NarrowUtf8(unusable);
+        EXPECT_FALSE(KeyExists()) << NarrowUtf8(unusable);
     }
     EXPECT_EQ(std::vector<std::wstring>{L"Zarvik"}, Files(folder.Path()));
 }

@@ -4,8 +4,7 @@
 
 #include <vector>
 
-#include "core/PieceDraw.h"
-#include "resources/resource.h"
+#include "core/Buttons.h"
 
 namespace {
 
@@ -17,25 +16,21 @@ struct Button {
     bool hidden = false;
 };
 
-// The program's own command tables: the piece buttons are the check buttons.
+// The program's own button table: the piece buttons are the check buttons.
 std::vector<Button> FreshButtons() {
     std::vector<Button> buttons;
-    for (int command : {ID_HELP, ID_BLACK_TURN, ID_NEW_GAME, ID_WHITE_TURN}) buttons.push_back({command, false});
-    for (int i = 0; i < PIECE_KIND_COUNT; i++) {
-        buttons.push_back({BlackPieceCommands[i], true});
-        buttons.push_back({WhitePieceCommands[i], true});
-    }
+    for (const ButtonRow& row : Buttons) buttons.push_back({row.command, row.role == ButtonRole::Piece});
     return buttons;
 }
 
 // Starts as a toolbar just created, the state the program sees once its window exists.
-std::vector<Button> Buttons = FreshButtons();
+std::vector<Button> TestButtons = FreshButtons();
 bool ToolbarExists = true;
 std::vector<ButtonCall> Calls;
 
 Button* FindButton(int command) {
     if (!ToolbarExists) return nullptr;
-    for (Button& button : Buttons)
+    for (Button& button : TestButtons)
         if (button.command == command) return &button;
     return nullptr;
 }
@@ -57,7 +52,7 @@ bool SetButtonFlag(ButtonOperation operation, int command, bool value, bool Butt
 }  // namespace
 
 bool MakeTestToolbar() {
-    Buttons = FreshButtons();
+    TestButtons = FreshButtons();
     ToolbarExists = true;
     Calls.clear();
     return true;

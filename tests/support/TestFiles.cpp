@@ -35,54 +35,11 @@ std::string LineFileBytes(const std::vector<std::wstring>& lines) {
 
 std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
-// Encodes each wide unit, pairing surrogates where wchar_t is 16 bits.
-std::string Utf8(const std::wstring& text) {
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); i++) {
-        auto u = static_cast<std::uint32_t>(text[i]);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-            u = 0x10000 + ((u - 0xD800) << 10) + (static_cast<std::uint32_t>(text[++i]) - 0xDC00);
-        if (u < 0x80) {
-            bytes += static_cast<char>(u);
-        } else if (u < 0x800) {
-            bytes += static_cast<char>(0xC0 | (u >> 6));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (u >> 12));
-            bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (u >> 18));
-            bytes += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 // u8path and u8string convert by UTF-8 on every system, unlike the wide ones on Linux,
 // which follow the locale.
-std::filesystem::path PathOf(const std::wstring& path) { return std::filesystem::u8path(Utf8(path)); }
+std::filesystem::path PathOf(const std::wstring& path) { return std::filesystem::u8path(NarrowUtf8(path)); }
 
-std::wstring WideOf(const std::filesystem::path& path) {
-    std::string bytes = path.u8string();
-    std::wstring text;
-    for (std::size_t i = 0; i < bytes.size();) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        std::uint32_t u = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < bytes.size(); k++) u = (u << 6) | (bytes[i + k] & 0x3F);
-        i += 1 + extra;
-        if (u > 0xFFFF && sizeof(wchar_t) == 2) {
-            text += static_cast<wchar_t>(0xD800 + ((u - 0x10000) >> 10));
-            text += static_cast<wchar_t>(0xDC00 + ((u - 0x10000) & 0x3FF));
-        } else {
-            text += static_cast<wchar_t>(u);
-        }
-    }
-    return text;
-}
+std::wstring WideOf(const std::filesystem::path& path) { return WidenUtf8(path.u8string()); }
 
 std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/Utf8.h"  // NarrowUtf8 and WidenUtf8 for messages and names
+
 // The UTF-16 little-endian bytes of text, without a byte-order mark. Each wchar_t is taken as one
 // code unit, so surrogates can be written one by one.
 std::string Utf16Le(const std::u16string& text);
@@ -15,7 +17,6 @@ std::wstring FromUtf16Le(const std::string& bytes);
 std::string LineFileBytes(const std::vector<std::wstring>& lines);
 // text as a wide string, one unit per UTF-16 unit, so it compares with what the reader returns.
 std::wstring Wide(const std::u16string& text);
-std::string Utf8(const std::wstring& text);
 std::filesystem::path PathOf(const std::wstring& path);
 std::wstring WideOf(const std::filesystem::path& path);
 

@@ -37,10 +37,10 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // Sixteen plain 40 x 40 tiles: the buttons need a size, not the real pictures.
 HBITMAP MakeImageStrip() {
     HDC screen = GetDC(nullptr);
-    HBITMAP strip = CreateCompatibleBitmap(screen, 16 * 40, 40);
+    HBITMAP strip = CreateCompatibleBitmap(screen, PIECE_STRIP_TILES * TILE_SIZE, TILE_SIZE);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, strip);
-    RECT all = {0, 0, 16 * 40, 40};
+    RECT all = {0, 0, PIECE_STRIP_TILES * TILE_SIZE, TILE_SIZE};
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
     SelectObject(memory, old);
     DeleteDC(memory);
@@ -75,8 +75,9 @@ bool MakeTestToolbar() {
 
     ImageStrip = MakeImageStrip();
     HWND toolbar = CreateToolbarEx(HostWindow, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR,
-                                   16, nullptr, reinterpret_cast<UINT_PTR>(ImageStrip), ToolbarButtons,
-                                   TOOLBAR_BUTTON_COUNT, 0, 0, 40, 40, sizeof(TBBUTTON));
+                                   PIECE_STRIP_TILES, nullptr, reinterpret_cast<UINT_PTR>(ImageStrip),
+                                   ToolbarButtons.data(), TOOLBAR_BUTTON_COUNT, 0, 0, TILE_SIZE, TILE_SIZE,
+                                   sizeof(TBBUTTON));
     if (toolbar == nullptr) {
         DestroyTestToolbar();
         return false;

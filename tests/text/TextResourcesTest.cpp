@@ -221,7 +221,7 @@ TEST_F(Loader, BadFilesFallBackCleanly) {
         bigEndian += static_cast<char>(unit & 0xFF);
     }
     std::string utf8 = "\xEF\xBB\xBF";
-    for (int line = 0; line < TEXT_SLOT_COUNT; line++) utf8 += Utf8(LineOf(goodLines, line)) + "\r\n";
+    for (int line = 0; line < TEXT_SLOT_COUNT; line++) utf8 += NarrowUtf8(LineOf(goodLines, line)) + "\r\n";
     std::mt19937 generator(20240611);  // raw mt19937 output is the same everywhere
     std::string noise;
     for (int i = 0; i < 4096; i++) noise += static_cast<char>(generator() & 0xFF);
@@ -294,7 +294,7 @@ TEST_F(Loader, OnlyRegularFilesWithinTheBoundAreRead) {
         {up + u"dev", u"zero"}, {u"Languages", u"Folder.Lang.txt"}, {u"Languages", fifo ? u"Pipe.Lang.txt" : u"-"},
         {u"Languages", u"Over.Lang.txt"}, {u"Languages", u"Limit.Lang.txt"}};
     for (const auto& [folder, file] : cases) {
-        SCOPED_TRACE(Utf8(Wide(folder + sep + file)));
+        SCOPED_TRACE(NarrowUtf8(Wide(folder + sep + file)));
         WriteConfig(Bom + Utf16Le(u"1\r\n" + folder + u"\r\n" + file + u"\r\n"));
         EXPECT_TRUE(LoadTextResources());
         if (file == u"Limit.Lang.txt")

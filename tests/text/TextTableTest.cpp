@@ -41,7 +41,7 @@ TEST(TextTable, DefaultsAreTheRussianTexts) {
         "Перевод текста Помощи  Zarvik Team https://zarvik.example.org",
     };
     for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++)
-        EXPECT_EQ(expected[slot], Utf8(DefaultTextTable[slot])) << "slot " << slot;
+        EXPECT_EQ(expected[slot], NarrowUtf8(DefaultTextTable[slot])) << "slot " << slot;
 }
 
 TEST(TextTable, ResetReplacesEverySlot) {

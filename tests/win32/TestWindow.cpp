@@ -155,7 +155,7 @@ std::vector<std::wstring> WriteTestLanguageFiles() {
     return lines;
 }
 
-static int ButtonIndex(int command) {
+static int ToolbarIndex(int command) {
     return static_cast<int>(SendMessageW(ToolbarWindow, TB_COMMANDTOINDEX, command, 0));
 }
 
@@ -165,7 +165,7 @@ bool ClickToolbarButton(int command) {
     LPARAM centre = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
     SendMessageW(ToolbarWindow, WM_LBUTTONDOWN, MK_LBUTTON, centre);
     SendMessageW(ToolbarWindow, WM_LBUTTONUP, 0, centre);
-    return ButtonIndex(command) >= 0;
+    return ToolbarIndex(command) >= 0;
 }
 
 bool IsToolbarButtonChecked(int command) { return SendMessageW(ToolbarWindow, TB_ISBUTTONCHECKED, command, 0) == 1; }

@@ -8,7 +8,7 @@
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
-#include "tools/langcheck/Utf8.h"
+#include "text/Utf8.h"
 
 // What each line is for, so a translator knows what an empty one costs.
 static const char* const SlotRoles[] = {

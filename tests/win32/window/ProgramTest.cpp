@@ -145,7 +145,7 @@ TEST_F(ProgramTest, LoadsNoLibraryLeftBesideIt) {
     PostMessageW(dialog, WM_COMMAND, IDC_FONT, 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(dialog); }, 10000)) << "no font dialog came up";
     for (const std::wstring& marker : markers)
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + marker).c_str())) << Utf8(marker);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + marker).c_str())) << NarrowUtf8(marker);
 }
 
 }  // namespace
