@@ -6,6 +6,7 @@
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "ui/Accessibility.h"
+#include "ui/ContextMenu.h"
 #include "ui/Display.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
@@ -106,8 +107,7 @@ static void OnNotify(const NMHDR* header) {
 }
 
 // Only the release draws, so holding the bar down (auto-repeat) gives one draw.
-static void OnKeyUp(WPARAM key) {
-    if (key != VK_SPACE) return;
+static void OnSpaceUp() {
     NextTurn();
     RequestRepaint();
     AnnounceDisplay();
@@ -139,7 +139,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     case WM_KEYUP:
-        OnKeyUp(wParam);
+        if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
+        OnSpaceUp();
+        return 0;
+    case WM_CONTEXTMENU:
+        OpenContextMenu(window, lParam);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));

@@ -188,3 +188,16 @@ std::wstring WindowText(HWND window) {
     GetWindowTextW(window, text, static_cast<int>(std::size(text)));
     return text;
 }
+
+void TypeKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD key, DWORD flags) {
+        INPUT input = {INPUT_KEYBOARD, {}};
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (WORD key : keys) add(key, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}

@@ -5,10 +5,13 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/StartUp.h"
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
@@ -16,6 +19,7 @@
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
+#include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
 
 namespace {
@@ -185,23 +189,14 @@ TEST_F(MainWindowTest, ExitCommandEndsTheLoopWithCodeZero) {
     EXPECT_FALSE(IsWindow(MainWindowHandle));
 }
 
-// Types a character with Alt held, as the keyboard would: Alt, then the keys that make the character in
-// the current layout. The loop's TranslateMessage turns them into WM_SYSCHAR.
+// Types a character with Alt held: Alt, then the keys that make the character in the current layout. The
+// loop's TranslateMessage turns them into WM_SYSCHAR.
 void TypeWithAlt(wchar_t character) {
     SHORT keys = VkKeyScanW(character);
     std::vector<WORD> held = {VK_MENU};
     if (HIBYTE(keys) & 1) held.push_back(VK_SHIFT);
     held.push_back(LOBYTE(keys));
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD key, DWORD flags) {
-        INPUT input = {INPUT_KEYBOARD, {}};
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    for (WORD key : held) add(key, 0);
-    for (auto key = held.rbegin(); key != held.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    TypeKeys(held);
 }
 
 TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
@@ -226,6 +221,60 @@ TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
         << "only Alt+?, Alt+/ and Help open the dialog";
     EXPECT_EQ(0, exitCode);
     EXPECT_EQ(std::vector<HWND>(3, MainWindowHandle), owners);
+}
+
+// Read in the program's own process, where a menu's items can be read; the Menu key and Shift+F10 open it.
+struct MenuItem {
+    int command;
+    std::wstring text;
+    bool checked;
+    bool operator==(const MenuItem& other) const {
+        return command == other.command && text == other.text && checked == other.checked;
+    }
+};
+std::vector<MenuItem> OpenMenuItems;
+
+void ReadMenu(HMENU menu) {
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW item = {sizeof item, MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE};
+        item.dwTypeData = text;
+        item.cch = 256;
+        GetMenuItemInfoW(menu, i, TRUE, &item);
+        if (item.fType & MFT_SEPARATOR) continue;
+        if (item.hSubMenu == nullptr) OpenMenuItems.push_back({static_cast<int>(item.wID), text, (item.fState & MFS_CHECKED) != 0});
+        if (item.hSubMenu != nullptr) ReadMenu(item.hSubMenu);
+    }
+}
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !IsWindowVisible(menu)) return;
+    KillTimer(nullptr, timer);
+    ReadMenu(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+    EndMenu();
+}
+
+TEST_F(MainWindowTest, TheContextMenuSaysWhatTheToolbarSays) {
+    FillTextTableWithSlotNumbers();
+    StartNewGame();
+    for (int command : {ID_WHITE_QUEEN, ID_BLACK_PAWN}) SendMessageW(ToolbarWindow, TB_CHECKBUTTON, command, TRUE);
+    std::vector<MenuItem> expected;
+    for (const ButtonRow& row : Buttons) expected.push_back({row.command, TooltipText(row.command), IsToolbarButtonChecked(row.command)});
+    expected.push_back({ID_NEW_OPENING_GAME, TextTable[TS_NEW_OPENING_GAME], false});
+    expected.push_back({ID_DRAW_RECORD, TextTable[TS_RECORD], false});
+    auto byCommand = [](const MenuItem& a, const MenuItem& b) { return a.command < b.command; };
+    std::sort(expected.begin(), expected.end(), byCommand);
+    SetForegroundWindow(MainWindowHandle);
+    SetFocus(MainWindowHandle);
+    for (WORD opener : {VK_F10, VK_APPS}) {
+        OpenMenuItems.clear();
+        SetTimer(nullptr, 0, 30, ReadOpenMenu);
+        TypeKeys(opener == VK_F10 ? std::vector<WORD>{VK_SHIFT, VK_F10} : std::vector<WORD>{VK_APPS});
+        EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener;
+        std::sort(OpenMenuItems.begin(), OpenMenuItems.end(), byCommand);
+        EXPECT_TRUE(expected == OpenMenuItems) << opener;
+    }
 }
 
 }  // namespace

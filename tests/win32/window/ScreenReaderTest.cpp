@@ -8,6 +8,7 @@
 #include <oleacc.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "resources/resource.h"
 #include "tests/win32/AccessibleTesting.h"
 #include "tests/win32/OtherProcess.h"
+#include "tests/win32/TestWindow.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
 
@@ -47,7 +49,7 @@ void Pump() {
 }
 
 // True once the condition holds, pumping (events come as messages) for at most ten seconds.
-bool PumpUntil(const std::function<bool()>& condition) {
+bool PumpEventsUntil(const std::function<bool()>& condition) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
         Pump();
         if (condition()) return true;
@@ -182,9 +184,9 @@ protected:
         ASSERT_NE(nullptr, files);
         SetDlgItemTextW(files, cmb13, (folder + L"Languages\\" + fileName).c_str());
         PostMessageW(files, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(PumpUntil([files] { return !IsWindow(files); }));
+        ASSERT_TRUE(PumpEventsUntil([files] { return !IsWindow(files); }));
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // handled once the switch is over
-        ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }));
+        ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
     }
 
     // A mouse click at the centre of the place the toolbar object gives for the button.
@@ -412,7 +414,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
             EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(child))) << toggle.what;
         }
         EXPECT_EQ(toggle.checkedAfter, IsChecked(toggle.command)) << toggle.what;
-        EXPECT_TRUE(PumpUntil([] { return Heard.size() >= 2; })) << toggle.what;
+        EXPECT_TRUE(PumpEventsUntil([] { return Heard.size() >= 2; })) << toggle.what;
         Settle();
         ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, {toggle.command}, toggle.what);
         ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, {toggle.command}, toggle.what);
@@ -426,7 +428,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
         SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     Heard.clear();
     EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(ElementOf(ID_WHITE_TURN))));
-    EXPECT_TRUE(PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }));
+    EXPECT_TRUE(PumpEventsUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }));
     Settle();
     EXPECT_EQ(3u, Heard.size()) << "the display and both turn buttons";
     EXPECT_EQ(L"Фигура для полухода Белых. Король.", NameOf(display.object, CHILDID_SELF));
@@ -448,13 +450,70 @@ TEST_F(ScreenReader, NothingUnderAModalBoxCanBePressed) {
         EXPECT_EQ(STATE_SYSTEM_UNAVAILABLE, State(buttons.object, child) & STATE_SYSTEM_UNAVAILABLE) << child;
         EXPECT_EQ(E_FAIL, buttons->accDoDefaultAction(ChildId(child))) << child;
     }
+    PostMessageW(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main), MAKELPARAM(-1, -1));
     Settle();
+    EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << "no menu under the box";
     for (const Button& button : Buttons)
         EXPECT_EQ(button.command == ID_BLACK_TURN, IsChecked(button.command)) << button.command;
     EXPECT_EQ(said, NameOf(display.object, CHILDID_SELF));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
     EXPECT_EQ(0, State(buttons.object, ElementOf(ID_NEW_GAME)) & STATE_SYSTEM_UNAVAILABLE) << "usable again";
+}
+
+// The player's keyboard alone: Shift+F10 or the Menu key, arrows and Enter reach one item of each kind, and
+// each does what its button's click does, announcements included.
+TEST_F(ScreenReader, TheContextMenuReachesEveryKindOfButtonFromTheKeyboard) {
+    Held display;
+    ASSERT_EQ(S_OK, Ask(main, display));
+    const std::vector<WORD> toWhiteKing = {VK_DOWN, VK_DOWN, VK_RIGHT};  // a submenu opens on its first item
+    const std::vector<WORD> toNewGame = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN};
+    const struct {
+        const char* what;
+        WORD opener;
+        std::vector<WORD> keys;
+        std::wstring said;                // how the display begins afterwards; empty: as before
+        std::vector<int> checked;         // the buttons pressed in afterwards
+        std::vector<int> states, names;   // the buttons announced
+    } choices[] = {
+        {"Shift+F10, White Turn", VK_F10, {VK_DOWN}, L"Фигура для полухода Белых.", {ID_WHITE_TURN},
+         {ID_BLACK_TURN, ID_WHITE_TURN}, {}},
+        {"Menu key, White pieces, King", VK_APPS, toWhiteKing, L"", {ID_WHITE_TURN, ID_WHITE_KING}, {ID_WHITE_KING},
+         {ID_WHITE_KING}},
+        {"Menu key, New Game", VK_APPS, toNewGame, L"Нажмите Белую кнопку (или Пробел).", {ID_BLACK_TURN},
+         {ID_BLACK_TURN, ID_WHITE_TURN, ID_WHITE_KING}, {ID_WHITE_KING}},
+    };
+    for (const auto& choice : choices) {
+        Heard.clear();
+        const std::wstring before = NameOf(display.object, CHILDID_SELF);
+        TypeKeys(choice.opener == VK_F10 ? std::vector<WORD>{VK_SHIFT, VK_F10} : std::vector<WORD>{VK_APPS});
+        HWND menu = WaitForWindow(process.dwProcessId, L"#32768");
+        ASSERT_NE(nullptr, menu) << choice.what;
+        for (WORD key : choice.keys) TypeKeys({key});
+        TypeKeys({VK_RETURN});
+        ASSERT_TRUE(PumpEventsUntil([&] { return !IsWindowVisible(menu); })) << choice.what;
+        EXPECT_TRUE(PumpEventsUntil([&] { return !Heard.empty(); })) << choice.what;
+        Settle();
+        EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << choice.what << ": a second menu";
+        for (const Button& button : Buttons) {
+            const bool checked = std::find(choice.checked.begin(), choice.checked.end(), button.command) !=
+                                 choice.checked.end();
+            EXPECT_EQ(checked, IsChecked(button.command)) << choice.what << " " << button.command;
+        }
+        const std::wstring said = NameOf(display.object, CHILDID_SELF);
+        EXPECT_EQ(choice.said.empty() ? before : choice.said, choice.said.empty() ? said : said.substr(0, choice.said.size()))
+            << choice.what;
+        ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, choice.states, choice.what);
+        ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, choice.names, choice.what);
+    }
+    TypeKeys({VK_APPS});  // Help, the last item, is one step up
+    ASSERT_NE(nullptr, WaitForWindow(process.dwProcessId, L"#32768"));
+    TypeKeys({VK_UP});
+    TypeKeys({VK_RETURN});
+    HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
+    ASSERT_NE(nullptr, dialog);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
 }
 
 TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
@@ -479,7 +538,7 @@ TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
     }
     auto weighWhenIdle = [&] {
         Footprint idle;
-        EXPECT_TRUE(PumpUntil([&] {
+        EXPECT_TRUE(PumpEventsUntil([&] {
             idle = FootprintOf(process.hProcess);
             return idle.threads <= idleThreads;
         })) << idle.threads << " threads, " << idleThreads << " when idle";
