@@ -11,6 +11,7 @@
 #include "text/Ansi.h"
 #include "text/TextResources.h"
 #include "ui/Accessibility.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/OnDemandLibraries.h"
 
@@ -30,10 +31,12 @@ void StartUp() {
 }
 
 // The accelerators go to the window the key message was meant for; a missing table translates nothing.
+// The draw record's keys go to it, so it answers Tab, Esc and Enter.
 int RunMessageLoop() {
     MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
+        if (RouteDrawRecordMessage(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -8,6 +8,7 @@
 #include "app/StartUp.h"
 #include "bench/Bench.h"
 #include "tests/win32/HandleCounts.h"
+#include "resources/resource.h"
 #include "ui/MainWindow.h"
 
 // Handles every pending message; returns when the watched window's paint ended, or -1 without one.
@@ -95,6 +96,18 @@ void MeasureSpaceToPaint() {
     Report("space_to_paint_ratio", median / floorMedian, "x");
     ReportCount("gdi_object_growth", CountGdiObjects() - gdiAfter10, "objects");
     ReportCount("window_growth", CountThreadWindows() - windowsAfter10, "windows");
+
+    // The same presses with the draw record open beside the window, holding the 10,000 draws above.
+    SendMessageW(MainWindowHandle, WM_COMMAND, ID_DRAW_RECORD, 0);
+    PumpMessages(MainWindowHandle);
+    std::vector<double> recordOpen, recordOpenIdle;
+    for (int i = 0; i < 1000; i++) {
+        double toIdle = 0;
+        recordOpen.push_back(PressSpace(MainWindowHandle, &toIdle));
+        recordOpenIdle.push_back(toIdle);
+    }
+    Report("space_to_paint_record_open_median_ms", Percentile(recordOpen, 0.5), "ms");
+    Report("space_to_idle_record_open_median_ms", Percentile(recordOpenIdle, 0.5), "ms");
     DestroyFloorWindow(floor);
     DestroyWindow(MainWindowHandle);
     PumpMessages(MainWindowHandle);

@@ -2,11 +2,19 @@
 #include "core/PieceDraw.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "core/AnnouncementList.h"
 #include "core/ButtonState.h"
+#include "core/DrawRecord.h"
 #include "core/Lcg32.h"
 #include "resources/resource.h"
+
+// The display shows the last draw, the record every one.
+static void Announce(Side side, PieceKind kind) {
+    RecordDraw(side, kind);
+    AddToDrawRecord(side, kind);
+}
 
 // A checked piece button takes its kind out of the draw; a failed query leaves it in.
 void DrawPieceKind(Side side) {
@@ -19,7 +27,7 @@ void DrawPieceKind(Side side) {
     }
     if (count == 0) {
         // Stalemate leaves the generator alone, so the same state decides the next real draw.
-        RecordDraw(side, PieceKind::None);
+        Announce(side, PieceKind::None);
         return;
     }
 
@@ -34,7 +42,7 @@ void DrawPieceKind(Side side) {
         }
         j++;
     }
-    RecordDraw(side, kind);
+    Announce(side, kind);
     CheckButton(ID_BLACK_TURN, side == Side::Black);  // results ignored: nothing to tell the players
     CheckButton(ID_WHITE_TURN, side == Side::White);
 }
@@ -59,4 +67,14 @@ void StartNewGame() {
         CheckButton(WhitePieceCommands[i], false);
     }
     RecordNewGame();
+    ClearDrawRecord();
+}
+
+// From the starting position only Pawns and Knights can move, so the rest start out of the draw.
+void StartOpeningGame() {
+    StartNewGame();
+    for (PieceKind kind : {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Rook}) {
+        CheckButton(BlackPieceCommands[static_cast<int>(kind) - 1], true);
+        CheckButton(WhitePieceCommands[static_cast<int>(kind) - 1], true);
+    }
 }

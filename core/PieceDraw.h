@@ -13,3 +13,5 @@ inline constexpr std::array<int, PIECE_KIND_COUNT> WhitePieceCommands = PieceCom
 void DrawPieceKind(Side side);
 void NextTurn();
 void StartNewGame();
+// New Game with King, Queen, Bishop and Rook out of the draw for both sides.
+void StartOpeningGame();

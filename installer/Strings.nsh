@@ -9,3 +9,5 @@ LangString NotInstalled ${LANG_ENGLISH} "${PRODUCT_TITLE} is not installed in $I
 LangString NotInstalled ${LANG_RUSSIAN} "${PRODUCT_TITLE} не установлен в $INSTDIR, поэтому ничего не удалено."
 LangString DesktopShortcut ${LANG_ENGLISH} "Put a shortcut on the &desktop"
 LangString DesktopShortcut ${LANG_RUSSIAN} "Создать ярлык на &рабочем столе"
+LangString AdministratorsProfile ${LANG_ENGLISH} "The installer runs with administrator rights, so it installs ${PRODUCT_TITLE} for the administrator's account: into $INSTDIR, with that account's Start-menu entry. If you signed in with another account, choose Cancel and start the installer again without administrator rights."
+LangString AdministratorsProfile ${LANG_RUSSIAN} "Установщик запущен с правами администратора, поэтому он установит ${PRODUCT_TITLE} для учётной записи администратора: в $INSTDIR, с пунктом в меню «Пуск» этой учётной записи. Если вы вошли под другой учётной записью, нажмите «Отмена» и запустите установщик снова без прав администратора."

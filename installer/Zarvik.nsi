@@ -64,12 +64,30 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHE
 VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setup.exe"
 
 ; Wine and Windows both refuse to replace or delete a running executable, so neither side goes on while
-; the program's window is open. A silent run cannot ask, so it ends with exit code 2.
+; the program's window is open. A silent run cannot ask, so it ends with exit code 2. Only the copy in
+; $INSTDIR counts: a portable copy elsewhere, or another program's window of that class, is no reason to
+; wait. A window whose process can't be looked into counts as ours.
 !macro DefineWaitForClosedProgram prefix
+    ; Sets $R9 to a window of the program installed in $INSTDIR, or to 0.
+    Function ${prefix}FindInstalledProgram
+        StrCpy $R9 0
+        ${Do}
+            FindWindow $R9 "IGAME" "" 0 $R9
+            ${IfThen} $R9 P= 0 ${|} Return ${|}
+            System::Call "user32::GetWindowThreadProcessId(p R9, *i .R8)"
+            System::Call "kernel32::OpenProcess(i 0x1000, i 0, i R8) p .R7"  ; PROCESS_QUERY_LIMITED_INFORMATION
+            ${IfThen} $R7 P= 0 ${|} Return ${|}
+            System::Call "kernel32::QueryFullProcessImageNameW(p R7, i 0, w .R6, *i ${NSIS_MAX_STRLEN}) i .R5"
+            System::Call "kernel32::CloseHandle(p R7)"
+            ${IfThen} $R5 = 0 ${|} Return ${|}
+            ${IfThen} $R6 == "$INSTDIR\zarvik.exe" ${|} Return ${|}
+        ${Loop}
+    FunctionEnd
+
     Function ${prefix}WaitForClosedProgram
         ${Do}
-            FindWindow $R9 "IGAME"
-            ${IfThen} $R9 = 0 ${|} Return ${|}
+            Call ${prefix}FindInstalledProgram
+            ${IfThen} $R9 P= 0 ${|} Return ${|}
             ${If} ${Silent}
             ${OrIf} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" IDCANCEL`
                 SetErrorLevel 2
@@ -81,8 +99,31 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
 !insertmacro DefineWaitForClosedProgram ""
 !insertmacro DefineWaitForClosedProgram "un."
 
+; Sets $R3 to 1 when config.txt in $INSTDIR is the program's: it starts with the byte-order mark and the
+; version "1" (FF FE 31 00), or the folder holds an installation of ours. Any other config.txt is someone
+; else's, which the uninstaller would delete.
+Function IsOurConfig
+    StrCpy $R3 1
+    ReadRegStr $R4 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${IfThen} $R4 == $INSTDIR ${|} Return ${|}
+    ${IfThen} ${FileExists} "$INSTDIR\uninstall.exe" ${|} Return ${|}
+    StrCpy $R3 0
+    ClearErrors
+    FileOpen $R4 "$INSTDIR\config.txt" r
+    ${IfThen} ${Errors} ${|} Return ${|}
+    FileReadWord $R4 $R5
+    FileReadWord $R4 $R6
+    FileClose $R4
+    ${If} $R5 = 0xFEFF
+    ${AndIf} $R6 = 0x31
+        StrCpy $R3 1
+    ${EndIf}
+FunctionEnd
+
 ; Sets $R0 to the first entry of $INSTDIR that no installation of the program holds, or to "".
-; Such a folder belongs to someone else, and the uninstaller would leave it half emptied.
+; Such a folder belongs to someone else, and the uninstaller would leave it half emptied. The program
+; saves config.txt through config.txt.<process>.tmp (earlier releases config.txt.tmp), which a crash may
+; leave behind.
 Function FindForeignEntry
     StrCpy $R0 ""
     FindFirst $R1 $R2 "$INSTDIR\*"
@@ -91,11 +132,21 @@ Function FindForeignEntry
         ${AndIfNot} $R2 == ".."
         ${AndIfNot} $R2 == "zarvik.exe"
         ${AndIfNot} $R2 == "uninstall.exe"
-        ${AndIfNot} $R2 == "config.txt"
         ${AndIfNot} $R2 == "Languages"
+        ${AndIfNot} $R2 == "config.txt.tmp"
+            StrCpy $R3 $R2 11
+            StrCpy $R4 $R2 "" -4
+            ${If} $R2 == "config.txt"
+                Call IsOurConfig
+                ${IfThen} $R3 = 1 ${|} Goto next ${|}
+            ${ElseIf} $R3 == "config.txt."
+            ${AndIf} $R4 == ".tmp"
+                Goto next
+            ${EndIf}
             StrCpy $R0 $R2
             ${Break}
         ${EndIf}
+        next:
         FindNext $R1 $R2
     ${Loop}
     FindClose $R1
@@ -135,11 +186,28 @@ Function CheckRequestedFolder
     ${EndIf}
 FunctionEnd
 
+; Elevated, the installer works in the administrator's profile: its folder, Start menu and list of
+; programs, which a player who signed in with another account never sees.
+Function WarnOfAdministratorsProfile
+    ${IfThen} ${Silent} ${|} Return ${|}
+    System::Call "advapi32::OpenProcessToken(p -1, i 8, *p .R1) i .R0"  ; TOKEN_QUERY
+    ${IfThen} $R0 = 0 ${|} Return ${|}
+    System::Call "advapi32::GetTokenInformation(p R1, i 20, *i .R2, i 4, *i .R3) i .R0"  ; TokenElevation
+    System::Call "kernel32::CloseHandle(p R1)"
+    ${If} $R0 <> 0
+    ${AndIf} $R2 <> 0
+    ${AndIf} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION "$(AdministratorsProfile)" IDCANCEL`
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+FunctionEnd
+
 Function .onInit
     ${If} ${Silent}
         Call CheckRequestedFolder
     ${EndIf}
     Call WaitForClosedProgram
+    Call WarnOfAdministratorsProfile
 FunctionEnd
 
 Function LeaveFolderPage
@@ -164,12 +232,27 @@ Section
         Quit
     ${EndIf}
 
-    ; config.txt and the player's own language files are never written, so an upgrade keeps them.
+    ; An existing config.txt and the player's own language files are never written, so an upgrade keeps them.
     SetOutPath "$INSTDIR"
     File "${STAGE}/zarvik.exe"
     SetOutPath "$INSTDIR\Languages"
     !insertmacro InstallShippedLanguages
+    !insertmacro RemoveLanguages_retired
     SetOutPath "$INSTDIR"  ; the shortcuts' working folder
+    ; The program is closed, so these are leftovers of saves cut short.
+    Delete "$INSTDIR\config.txt.tmp"
+    Delete "$INSTDIR\config.txt.*.tmp"
+    ; In the program's own format (UTF-16 LE with its mark, CR LF), naming the language of the player's
+    ; system: a first start greets them in it, and a program installed where they can't write finds it.
+    ${IfNot} ${FileExists} "$INSTDIR\config.txt"
+        System::Call "kernel32::GetUserDefaultUILanguage() i .R0"
+        IntOp $R0 $R0 & 0x3FF
+        !insertmacro ShippedLanguageFor
+        ${IfThen} $R1 == "" ${|} StrCpy $R1 "English.Lang.txt" ${|}
+        FileOpen $R2 "$INSTDIR\config.txt" w
+        FileWriteUTF16LE /BOM $R2 "1$\r$\nLanguages$\r$\n$R1$\r$\n"
+        FileClose $R2
+    ${EndIf}
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\${SHORTCUT}" "$INSTDIR\zarvik.exe"
 
@@ -208,8 +291,10 @@ Section "Uninstall"
         SetErrorLevel 2
         Quit
     ${EndIf}
-    !insertmacro RemoveShippedLanguages
+    !insertmacro RemoveLanguages_all
     Delete "$INSTDIR\config.txt"
+    Delete "$INSTDIR\config.txt.tmp"
+    Delete "$INSTDIR\config.txt.*.tmp"
     Delete "$INSTDIR\uninstall.exe"
     ; Without /r: a folder still holding the player's files stays.
     RMDir "$INSTDIR\Languages"

@@ -11,6 +11,7 @@
 #define IDB_PIECE_STRIP         131     // 16 tiles of 40 x 40, black King first
 #define IDB_DIALOG_PICTURE      134     // 130 x 171, 8 bits per pixel
 #define IDC_TOOLBAR             131     // the toolbar's control id
+#define IDD_DRAW_RECORD         135     // the draw record, modeless
 
 // Window commands
 #define ID_ABOUT                105     // accelerators: open the system dialog
@@ -46,3 +47,7 @@
 #define IDC_UI_CREDITS         1004
 #define IDC_HELP_CREDITS       1005
 #define IDC_TITLE              1006
+
+// Draw record controls; its Close button is IDCANCEL, so Esc and the close box do what it does
+#define IDC_RECORD_LIST        1101
+#define IDC_RECORD_COPY        1102

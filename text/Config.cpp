@@ -38,8 +38,19 @@ bool IsVersionOne(const std::wstring& line) {
     return value == 1u;
 }
 
+// C0, DEL and C1. No file name holds one, and the system reads a name only up to its first U+0000, so
+// a name read from a file that holds one would open something else than the name that was checked.
+bool IsControlCharacter(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+bool HoldsControlCharacter(const std::wstring& text) {
+    return std::any_of(text.begin(), text.end(), IsControlCharacter);
+}
+
+// A folder or file name with a control character could never name the language file, so such a
+// configuration is repaired like any other that can't be used.
 bool LoadConfig(const std::wstring& path) {
-    if (!ReadStringList(ConfigLines, CONFIG_LINE_COUNT, path) || !IsVersionOne(ConfigLines[0]))
+    if (!ReadStringList(ConfigLines, CONFIG_LINE_COUNT, path) || !IsVersionOne(ConfigLines[0]) ||
+        HoldsControlCharacter(ConfigLines[1]) || HoldsControlCharacter(ConfigLines[2]))
         return false;
     LanguageFolder = ConfigLines[1];
     LanguageFileName = ConfigLines[2];

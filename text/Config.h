@@ -12,6 +12,8 @@ extern std::wstring LanguageFolder;
 extern std::wstring LanguageFileName;
 
 bool IsVersionOne(const std::wstring& line);
+bool IsControlCharacter(wchar_t c);
+bool HoldsControlCharacter(const std::wstring& text);
 bool LoadConfig(const std::wstring& path);
 bool SaveConfig(const std::wstring& path);
 bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path);

@@ -1,10 +1,13 @@
 // Files and the executable's folder on systems whose file names are UTF-8 bytes.
 #include "text/FileAccess.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -60,6 +63,22 @@ bool ReplaceFile(const std::wstring& replacement, const std::wstring& target) {
 }
 
 bool RemoveFile(const std::wstring& path) { return std::remove(EncodeName(path).c_str()) == 0; }
+
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    DIR* listing = opendir(EncodeName(folder).c_str());
+    if (listing == nullptr) return names;
+    while (const dirent* entry = readdir(listing))
+        if (entry->d_type == DT_REG) names.push_back(DecodeName(entry->d_name));
+    closedir(listing);
+    return names;
+}
+
+unsigned long CurrentProcessId() { return static_cast<unsigned long>(getpid()); }
+
+bool IsProcessRunning(unsigned long id) {
+    return kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
+}
 
 // readlink does not say when it had to cut, so the buffer grows until the answer is shorter.
 std::wstring ModuleDirectory() {

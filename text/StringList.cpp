@@ -109,13 +109,49 @@ static bool WriteLines(std::FILE* file, const std::wstring* source, int count) {
     return std::fclose(file) == 0 && ok;
 }
 
+static std::wstring TemporaryPath(const std::wstring& path, unsigned long processId) {
+    return path + L"." + std::to_wstring(processId) + L".tmp";
+}
+
+std::wstring TemporaryPathFor(const std::wstring& path) { return TemporaryPath(path, CurrentProcessId()); }
+
+// The process a file name of ours, "<target>.<id>.tmp", was written by; 0 for any other name.
+static unsigned long WriterOf(const std::wstring& name, const std::wstring& targetName) {
+    const std::wstring prefix = targetName + L".", suffix = L".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const std::wstring digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 10 || digits[0] == L'0') return 0;
+    unsigned long long id = 0;
+    for (wchar_t c : digits) {
+        if (c < L'0' || c > L'9') return 0;
+        id = id * 10 + static_cast<unsigned>(c - L'0');
+    }
+    return id <= 0x7FFFFFFF ? static_cast<unsigned long>(id) : 0;
+}
+
+// A save cut short by a crash leaves its file behind; the next save of any copy removes it once the
+// process that wrote it is gone. A copy that is saving right now is running, so its file stays.
+static void RemoveLeftovers(const std::wstring& path) {
+    const std::size_t cut = path.find_last_of(PathSeparator());
+    const std::wstring folder = cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+    const std::wstring targetName = path.substr(folder.size());
+    for (const std::wstring& name : FileNamesIn(folder.empty() ? std::wstring(1, L'.') + PathSeparator() : folder)) {
+        const unsigned long writer = WriterOf(name, targetName);
+        if (writer != 0 && writer != CurrentProcessId() && !IsProcessRunning(writer))
+            RemoveFile(TemporaryPath(path, writer));  // one we can't remove stays for a later save
+    }
+}
+
 // The lines go to a file beside the target that then takes its place in one step, once they are
 // on the disk, so a full disk or a power cut leaves the old file whole instead of a cut or empty
-// one. Where that file can't be made (a folder we may not write to, a read-only leftover, a name
-// too long for the system) the target is written in place: a configuration that gets repaired is
-// worth more than the single step.
+// one. Each process writes a file of its own there, so two copies saving at once never write into
+// one file: the last to finish wins, whole. Where that file can't be made (a folder we may not
+// write to, a read-only leftover, a name too long for the system) the target is written in place:
+// a configuration that gets repaired is worth more than the single step.
 bool WriteStringList(const std::wstring* source, int count, const std::wstring& path) {
-    const std::wstring temporaryPath = path + L".tmp";
+    const std::wstring temporaryPath = TemporaryPathFor(path);
     std::FILE* file = OpenFile(temporaryPath, "wb");
     if (file == nullptr) {
         file = OpenFile(path, "wb");
@@ -123,5 +159,6 @@ bool WriteStringList(const std::wstring* source, int count, const std::wstring& 
     }
     bool ok = WriteLines(file, source, count) && ReplaceFile(temporaryPath, path);
     if (!ok) RemoveFile(temporaryPath);  // nothing more to do if even this fails
+    RemoveLeftovers(path);
     return ok;
 }

@@ -12,6 +12,7 @@
 #include "text/TextTable.h"
 #include "ui/Accessibility.h"
 #include "ui/Display.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/OnDemandLibraries.h"
 #include "ui/UiServices.h"
 
@@ -29,6 +30,7 @@ bool SwitchLanguage(HWND dialog) {
     // A bad language file leaves the built-in texts, and the players hear of it now.
     if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
     RequestRepaint();
+    RefreshDrawRecordTexts();
     if (DisplayText() != said) AnnounceDisplay();
     if (!std::equal(texts.begin(), texts.end(), std::begin(TextTable))) AnnounceButtonNames();
     return true;

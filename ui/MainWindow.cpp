@@ -8,6 +8,7 @@
 #include "ui/Accessibility.h"
 #include "ui/ContextMenu.h"
 #include "ui/Display.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -95,6 +96,14 @@ static void OnCommand(int command) {
         RequestRepaint();
         AnnounceDisplay();
         return;
+    case ID_NEW_OPENING_GAME:
+        StartOpeningGame();
+        RequestRepaint();
+        AnnounceDisplay();
+        return;
+    case ID_DRAW_RECORD:
+        OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
+        return;
     }
     // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
     // screen reader is told of the new state.
@@ -141,12 +150,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP:
         if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
         OnSpaceUp();
+        FollowDrawRecord();
         return 0;
     case WM_CONTEXTMENU:
         OpenContextMenu(window, lParam);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
+        FollowDrawRecord();  // the record shows every draw and New Game at once
         return 0;
     case WM_GETOBJECT:
         if (IsClientObjectRequest(lParam)) return AnswerDisplayRequest(wParam);

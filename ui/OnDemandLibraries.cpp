@@ -47,11 +47,14 @@ static Function EntryOf(HMODULE module, const char* name) {
 }
 
 // Players run the program from their downloads folder, where anyone may have left a DLL named like one
-// of the system's. Windows 7 without its loader update (KB2533623) lacks the call, so it is looked up.
+// of the system's. Windows 7 without its loader update (KB2533623) lacks the call, so it is looked up;
+// there only the current folder can be taken out of the search, and a library that the common dialogs
+// or the shell load by name, and that is not one of the system's known libraries, is still looked for
+// beside the program first.
 void SearchLibrariesInSystemFolderOnly() {
     auto setDirectories = EntryOf<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"),
                                                                     "SetDefaultDllDirectories");
-    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (setDirectories == nullptr || !setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 
 // Where the loader knows no search flags (that same Windows 7) the full path stands in, and the altered

@@ -4,6 +4,7 @@
 #include "core/Product.h"
 #include "resources/resource.h"
 #include "text/Ansi.h"
+#include "text/Config.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
@@ -42,6 +43,7 @@ bool OpenDocument(const std::wstring& pathOrAddress) {
 static const wchar_t* const DocumentTypes[] = {L"txt", L"rtf", L"htm", L"html", L"pdf", L"md"};
 
 static bool IsDocumentName(const std::wstring& path) {
+    if (HoldsControlCharacter(path)) return false;  // the shell would stop at a U+0000 and see another name
     const std::size_t dot = path.find_last_of(L"./\\");
     if (dot == std::wstring::npos || path[dot] != L'.') return false;
     const std::wstring_view type = std::wstring_view(path).substr(dot + 1);
@@ -52,12 +54,16 @@ static bool IsDocumentName(const std::wstring& path) {
     return false;
 }
 
-// A missing help file of a document type still goes to the shell: its viewer reports it.
+// A missing help file of a document type still goes to the shell: its viewer reports it. A refused name
+// is shown whole, its control characters as U+FFFD: a U+0000 would end the message there.
 static void OpenHelpFile(const std::wstring& path) {
-    if (IsDocumentName(path))
+    if (IsDocumentName(path)) {
         OpenDocument(path);
-    else
-        ShowMessage(L"Error Open Help File:\n\n" + path);
+        return;
+    }
+    std::wstring shown = path;
+    std::replace_if(shown.begin(), shown.end(), IsControlCharacter, L'\uFFFD');
+    ShowMessage(L"Error Open Help File:\n\n" + shown);
 }
 
 // The repaint follows OK and Cancel alike; Cancel leaves the font and colour as they were.

@@ -36,7 +36,7 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
     const int count = 1 + data[0] % MaxLines;
     const bool inPlace = data[0] / MaxLines % 2 == 1;
     const std::wstring path = ModulePath(L"fuzz-lines.txt");
-    std::filesystem::remove(std::filesystem::path(path + L".tmp"));
+    std::filesystem::remove(std::filesystem::path(TemporaryPathFor(path)));
     WriteFile(path, data + 1, size - 1);
     std::wstring lines[MaxLines];
     if (!ReadStringList(lines, count, path)) return;
@@ -44,7 +44,7 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
         if (lines[i].find(L'\0') != std::wstring::npos) return;
         Check(lines[i].find(L'\n') == std::wstring::npos);
     }
-    if (inPlace) std::filesystem::create_directory(std::filesystem::path(path + L".tmp"));
+    if (inPlace) std::filesystem::create_directory(std::filesystem::path(TemporaryPathFor(path)));
     Check(WriteStringList(lines, count, path));
     std::wstring again[MaxLines];
     Check(ReadStringList(again, count, path));

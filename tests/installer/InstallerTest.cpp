@@ -26,6 +26,7 @@ const std::wstring Version = std::to_wstring(ProductVersion);
 // Another process's progress can only be watched; the installer and its uninstaller get this long.
 constexpr DWORD OtherProcessMs = 20000;
 const std::string DefaultConfigBytes = LineFileBytes({L"1", L"Languages", L"Russian.Lang.txt"});
+// The installer names the language of the system, Russian under this run's locale.
 const DWORD DisplayGrey = 0xB0B0B0;
 
 // tests/installer/run.sh makes the packages for this run and names their folder.
@@ -130,8 +131,8 @@ std::vector<std::wstring> ShippedFiles() {
     return files;
 }
 
-// The installed program, started from another current folder as a shortcut may start it, comes up,
-// writes the default config.txt into its own folder and paints its display: grey with the first prompt.
+// The installed program, started from another current folder as a shortcut may start it, comes up, reads
+// config.txt from its own folder and paints its display: grey with the first prompt.
 void CheckProgramStartsIn(const std::wstring& folder) {
     TemporaryFolder elsewhere;
     PROCESS_INFORMATION process = Start(L"\"" + folder + L"\\zarvik.exe\"", WideOf(elsewhere.Path()));
@@ -163,6 +164,7 @@ void CheckProgramStartsIn(const std::wstring& folder) {
 void CheckInstalledIn(const std::wstring& folder) {
     std::vector<std::wstring> expected = ShippedFiles();
     expected.push_back(L"uninstall.exe");
+    expected.push_back(L"config.txt");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(expected, Files(PathOf(folder)));
     for (const std::wstring& file : ShippedFiles())
@@ -289,13 +291,9 @@ TEST_F(Installer, AnUninstallerRunASecondTimeRemovesNothing) {
     EXPECT_EQ(kept, Files(PathOf(DefaultFolder)));
 }
 
-// A folder holding someone else's files is refused, since uninstalling would take config.txt from it;
-// what an earlier installation left behind is the player's and is no reason to refuse.
+// A folder holding someone else's files is refused, since uninstalling would take config.txt from it.
 TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
-    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {
-        {{L"notes.txt"}, 2},
-        {{L"Languages\\Extra.Lang.txt", L"config.txt"}, 0},
-    };
+    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {{{L"notes.txt"}, 2}, {{L"config.txt"}, 2}};
     for (const auto& [present, exitCode] : cases) {
         TemporaryFolder folder;
         for (const std::wstring& file : present) {
@@ -319,6 +317,55 @@ TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
         EXPECT_FALSE(KeyExists()) << NarrowUtf8(unusable);
     }
     EXPECT_EQ(std::vector<std::wstring>{L"Zarvik"}, Files(folder.Path()));
+}
+
+// What an earlier installation or the program left behind is no reason to refuse a folder, and goes with
+// the uninstaller: a config.txt of the program's own format, the files its saves write first (earlier
+// releases wrote config.txt.tmp); the player's language files stay. A config.txt already there is kept.
+TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
+    const std::string config = "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nExtra.Lang.txt\r\n");
+    const std::pair<std::wstring, std::string> cases[] = {
+        {L"config.txt", config}, {L"config.txt.tmp", "cut"}, {L"config.txt.4321.tmp", "cut"}};
+    for (const auto& [name, bytes] : cases) {
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / PathOf(name), bytes);
+        fs::create_directory(folder.Path() / "Languages");
+        WriteBytes(folder.Path() / "Languages" / "Extra.Lang.txt", "the player's");
+        EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << NarrowUtf8(name);
+        EXPECT_EQ(name == L"config.txt" ? config : DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt"))
+            << NarrowUtf8(name);
+        EXPECT_EQ(0u, ExitCodeOf(L"\"" + WideOf(folder.Path()) + L"\\uninstall.exe\" /S _?=" + WideOf(folder.Path())));
+        const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"uninstall.exe"};
+        EXPECT_EQ(kept, Files(folder.Path())) << NarrowUtf8(name);
+        RemoveLeftovers(WideOf(folder.Path()));
+    }
+}
+
+// A first installation names the language file of the system's language in config.txt, English where
+// none is shipped for it. tests/installer/run.sh runs this once more under an English locale.
+TEST_F(Installer, ConfigurationNamesTheSystemsLanguage) {
+    const std::pair<LANGID, const wchar_t*> cases[] = {{LANG_RUSSIAN, L"Russian.Lang.txt"},
+                                                       {LANG_ENGLISH, L"English.Lang.txt"}};
+    const LANGID language = PRIMARYLANGID(GetUserDefaultUILanguage());
+    auto found = std::find_if(std::begin(cases), std::end(cases), [&](const auto& c) { return c.first == language; });
+    ASSERT_NE(std::end(cases), found) << "no case for the language " << language;
+    ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
+    EXPECT_EQ(LineFileBytes({L"1", L"Languages", found->second}), ReadBytes(PathOf(DefaultFolder + L"\\config.txt")));
+}
+
+// Only the installed copy keeps the installer and uninstaller waiting: a portable one running from
+// another folder does not.
+TEST_F(Installer, APortableCopyElsewhereIsNoReasonToWait) {
+    TemporaryFolder portable;
+    ASSERT_TRUE(CopyFileW((DistFolder() + L"\\zarvik\\zarvik.exe").c_str(),
+                          WideOf(portable.Path() / "zarvik.exe").c_str(), FALSE));
+    PROCESS_INFORMATION program = Start(L"\"" + WideOf(portable.Path() / "zarvik.exe") + L"\"");
+    ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
+    EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
+    EXPECT_EQ(0u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
+    EXPECT_FALSE(KeyExists());
+    PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, Finish(program));
 }
 
 }  // namespace

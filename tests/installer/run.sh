@@ -11,6 +11,13 @@ export WINEDLLOVERRIDES=winemenubuilder.exe=d
 dist="$root/build/win64/installer-dist"
 "$root/scripts/dist.sh" "$dist" >/dev/null
 
+# A folder that is not a release folder (a checkout, say) is refused and left as it was.
+decoy="$root/build/win64/installer-decoy"
+rm -rf "$decoy" && mkdir -p "$decoy/zarvik" && echo kept >"$decoy/CMakeLists.txt"
+if "$root/scripts/dist.sh" "$decoy" >/dev/null 2>&1 || [ "$(cat "$decoy/CMakeLists.txt")" != kept ]; then
+    echo "dist.sh emptied a folder that is not a release folder: $decoy" >&2 && exit 1
+fi
+
 # Where the menu builder would write, were it on: the host's own menus stay out of reach, and the
 # run fails if anything lands here.
 host="$root/build/win64/installer-host"
@@ -31,8 +38,11 @@ start_wine_server
 # Off in the prefix itself as well, for whoever starts something in it later.
 wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f </dev/null >/dev/null 2>&1
 
-ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')" wine "$root/build/win64/tests/installer/installer_tests.exe" \
-    </dev/null && rc=0 || rc=$?
+export ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')"
+wine "$root/build/win64/tests/installer/installer_tests.exe" </dev/null && rc=0 || rc=$?
+# The system's language decides what config.txt names; Wine takes it from the locale a process starts in.
+LANG=C.UTF-8 LC_ALL=C.UTF-8 wine "$root/build/win64/tests/installer/installer_tests.exe" \
+    --gtest_filter=Installer.ConfigurationNamesTheSystemsLanguage </dev/null || rc=1
 stop_wine_server
 wineserver -w
 if [ -n "$(find "$host" -type f)" ]; then

@@ -1,4 +1,4 @@
-// What the file tests need of the system: a pipe among the files, and a look at each flush to the disk.
+// What the file tests need of the system: a pipe among the files, a look at each flush to the disk, processes.
 #pragma once
 
 #include <filesystem>
@@ -8,3 +8,9 @@
 bool MakeFifo(const std::filesystem::path& path);
 // Runs at each flush to the disk, before the system's call (which the linker sends through here).
 extern std::function<void()> BeforeDiskFlush;
+
+// The id of a process that was started and has ended since.
+unsigned long EndedProcessId();
+// Runs other in a second process while mine runs in this one; true when both returned true. False at once,
+// with nothing run, where a test can't fork itself (Windows).
+bool RunInTwoProcesses(const std::function<bool()>& mine, const std::function<bool()>& other, bool* forked);

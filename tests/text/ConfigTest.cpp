@@ -8,6 +8,8 @@
 
 #include <utility>
 
+using namespace std::string_literals;
+
 TEST(Config, VersionLineReadsLikeAtol) {
     const std::pair<std::wstring, bool> cases[] = {
         {L"1", true}, {L"  +01", true}, {L"1.5", true}, {L"1 word", true}, {L"\t\r\n\v\f 1", true},
@@ -55,6 +57,12 @@ TEST(Config, RefusedConfigurationLeavesTheLanguageAlone) {
         {"version 2", "\xFF\xFE" + Utf16Le(u"2\r\nOther\r\nOther.Lang.txt\r\n")},
         {"two lines", "\xFF\xFE" + Utf16Le(u"1\r\nOther\r\n")},
         {"missing", ""},
+        // the system would see a name cut at the zero; no file name holds the others
+        {"zero in the folder", "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\0\\..\\..\r\nRussian.Lang.txt\r\n"s)},
+        {"zero in the name", "\xFF\xFE" + Utf16Le(u"1\r\nOther\r\nOther.lnk\0.txt\r\n"s)},
+        {"tab in the name", "\xFF\xFE" + Utf16Le(u"1\r\nOther\r\nOther\t.Lang.txt\r\n")},
+        {"delete in the folder", "\xFF\xFE" + Utf16Le(u"1\r\nOth\x7F" u"er\r\nOther.Lang.txt\r\n")},
+        {"C1 control in the name", "\xFF\xFE" + Utf16Le(u"1\r\nOther\r\nOther\x85.Lang.txt\r\n")},
     };
     for (const auto& [name, bytes] : cases) {
         TemporaryFolder folder;

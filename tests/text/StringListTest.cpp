@@ -1,6 +1,8 @@
 // Reading and writing the UTF-16 line files, byte for byte.
 #include "text/StringList.h"
 
+#include "text/FileAccess.h"
+
 #include "tests/support/SystemFiles.h"
 #include "tests/support/TestFiles.h"
 
@@ -120,7 +122,7 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
         fs::create_directory(folder.Path() / "config.txt");
         EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
         EXPECT_TRUE(fs::is_directory(folder.Path() / "config.txt"));
-        EXPECT_FALSE(fs::exists(folder.Path() / "config.txt.tmp"));
+        EXPECT_FALSE(fs::exists(PathOf(TemporaryPathFor(folder.Wide(L"config.txt")))));
     }
     {  // the folder is missing
         TemporaryFolder folder;
@@ -130,11 +132,11 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
     if (fs::exists("/dev/full")) {  // the disk is full: the flush at close fails
         TemporaryFolder folder;
         WriteBytes(folder.Path() / "config.txt", oldBytes);
-        fs::create_symlink("/dev/full", folder.Path() / "config.txt.tmp");
+        fs::create_symlink("/dev/full", PathOf(TemporaryPathFor(folder.Wide(L"config.txt"))));
         EXPECT_FALSE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
         ASSERT_FALSE(fs::is_symlink(folder.Path() / "config.txt"));  // else reading it would never end
         EXPECT_EQ(oldBytes, ReadBytes(folder.Path() / "config.txt"));
-        EXPECT_FALSE(fs::exists(fs::symlink_status(folder.Path() / "config.txt.tmp")));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(PathOf(TemporaryPathFor(folder.Wide(L"config.txt"))))));
     }
 }
 
@@ -143,9 +145,10 @@ TEST(StringList, FailedWriteKeepsTheOldFile) {
 TEST(StringList, NewFileReachesTheDiskBeforeItReplacesTheOld) {
     TemporaryFolder folder;
     WriteBytes(folder.Path() / "config.txt", "old");
-    std::vector<std::pair<std::string, std::string>> seen;  // config.txt and config.txt.tmp at each flush
+    std::vector<std::pair<std::string, std::string>> seen;  // config.txt and the file beside it at each flush
     BeforeDiskFlush = [&] {
-        seen.emplace_back(ReadBytes(folder.Path() / "config.txt"), ReadBytes(folder.Path() / "config.txt.tmp"));
+        seen.emplace_back(ReadBytes(folder.Path() / "config.txt"),
+                          ReadBytes(PathOf(TemporaryPathFor(folder.Wide(L"config.txt")))));
     };
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
     EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt")));
@@ -154,7 +157,7 @@ TEST(StringList, NewFileReachesTheDiskBeforeItReplacesTheOld) {
 }
 
 // Where no file can be made beside it (a folder in the way, a read-only leftover of a save cut short,
-// a name with no room for four more characters) the file is written in place, not left unrepaired.
+// a name with no room for the process number and ".tmp") the file is written in place, not left unrepaired.
 TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
     namespace fs = std::filesystem;
     const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
@@ -162,7 +165,7 @@ TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
         {L"config.txt", 'f'}, {L"config.txt", 'r'}, {std::wstring(251, L'c') + L".txt", 'n'}};
     for (const auto& [name, beside] : cases) {
         TemporaryFolder folder;
-        const fs::path target = folder.Path() / PathOf(name), temporary = target.string() + ".tmp";
+        const fs::path target = folder.Path() / PathOf(name), temporary = PathOf(TemporaryPathFor(folder.Wide(name)));
         WriteBytes(target, "old");
         if (beside == 'f') fs::create_directory(temporary);
         if (beside == 'r') WriteBytes(temporary, "a save cut short"), fs::permissions(temporary, fs::perms::owner_read);
@@ -170,5 +173,50 @@ TEST(StringList, WritesInPlaceWhenNothingCanBeMadeBesideIt) {
         EXPECT_EQ(DefaultConfigBytes, ReadBytes(target)) << beside;
         std::error_code ignored;
         fs::permissions(temporary, fs::perms::owner_all, ignored);  // so that the folder can go
+    }
+}
+
+// Two copies saving different languages at once: every save succeeds, and config.txt always reads whole as
+// one of the two, with nothing left beside it.
+TEST(StringList, TwoProcessesSavingAtOnceNeverGarbleTheFile) {
+    TemporaryFolder folder;
+    const std::wstring path = folder.Wide(L"config.txt");
+    const std::wstring mine[] = {L"1", L"Languages", L"English.Lang.txt"};
+    const std::wstring other[] = {L"1", L"Some Other Folder of Languages", L"Portuguese (Brazil).Lang.txt"};
+    const std::string mineBytes = LineFileBytes({mine, mine + 3}), otherBytes = LineFileBytes({other, other + 3});
+    auto saveOften = [&path](const std::wstring* lines, const std::string& itsBytes, const std::string& theirs) {
+        bool ok = true;
+        for (int i = 0; i < 200; i++) {
+            ok = WriteStringList(lines, 3, path) && ok;
+            const std::string now = ReadBytes(PathOf(path));
+            ok = (now == itsBytes || now == theirs) && ok;
+        }
+        return ok;
+    };
+    bool forked = false;
+    const bool ok = RunInTwoProcesses([&] { return saveOften(mine, mineBytes, otherBytes); },
+                                      [&] { return saveOften(other, otherBytes, mineBytes); }, &forked);
+    if (!forked) GTEST_SKIP() << "no second process to save from here";
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
+}
+
+// A save cut short leaves its file; a later save removes it once the process that wrote it has ended, and
+// leaves every name it did not make alone. (What a running copy writes stays: see the test above.)
+TEST(StringList, SavesRemoveOnlyTheLeftoversOfEndedProcesses) {
+    const std::wstring lines[] = {L"1", L"Languages", L"Russian.Lang.txt"};
+    const std::wstring ended = std::to_wstring(EndedProcessId());
+    ASSERT_NE(L"0", ended);
+    const std::pair<std::wstring, bool> cases[] = {  // the name beside config.txt, and whether it stays
+        {L"config.txt." + ended + L".tmp", false},
+        {TemporaryPathFor(L"config.txt"), false},  // an earlier process of this number: written over
+        {L"config.txt.0" + ended + L".tmp", true},   {L"config.txt.99999999999.tmp", true},
+        {L"other.txt." + ended + L".tmp", true},     {L"config.txt." + ended + L".tmp.txt", true}};
+    for (const auto& [name, stays] : cases) {
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / PathOf(name), "a save cut short");
+        EXPECT_TRUE(WriteStringList(lines, 3, folder.Wide(L"config.txt"))) << NarrowUtf8(name);
+        EXPECT_EQ(stays, std::filesystem::exists(folder.Path() / PathOf(name))) << NarrowUtf8(name);
+        EXPECT_EQ(DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt")) << NarrowUtf8(name);
     }
 }

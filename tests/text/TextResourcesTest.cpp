@@ -52,7 +52,8 @@ protected:
     void TearDown() override { Clean(); }
 
     static void Clean() {
-        for (const char* name : {"config.txt", "config.txt.tmp", "Languages"}) fs::remove_all(Dir() / name);
+        for (const char* name : {"config.txt", "Languages"}) fs::remove_all(Dir() / name);
+        fs::remove_all(PathOf(TemporaryPathFor(InDir(L"config.txt"))));
     }
     static fs::path Dir() { return PathOf(ModuleDirectory()); }
     static std::wstring InDir(const std::wstring& relative) { return ModuleDirectory() + relative; }
@@ -208,7 +209,7 @@ TEST_F(Loader, UnreadableConfigurationIsReportedToTheCaller) {
     EXPECT_EQ(L"Languages", LanguageFolder);
     EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName);
     EXPECT_TRUE(fs::is_directory(Dir() / "config.txt"));
-    EXPECT_FALSE(fs::exists(Dir() / "config.txt.tmp"));
+    EXPECT_FALSE(fs::exists(PathOf(TemporaryPathFor(InDir(L"config.txt")))));
 }
 
 // Files that are not what they should be: each reads to its documented result, and the loader

@@ -1,11 +1,13 @@
 // zarvik.exe run as a process of its own, in a fresh folder, and finding the windows of that process.
 #include "tests/win32/OtherProcess.h"
 
+#include <dlgs.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/win32/TestWindow.h"
 
 namespace {
@@ -92,6 +94,20 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring
         },
         timeoutMs);
     return found.window;
+}
+
+bool ChooseLanguageIn(DWORD processId, HWND main, const std::wstring& path) {
+    PostMessageW(main, WM_COMMAND, ID_HELP, 0);
+    HWND dialog = WaitForWindow(processId, L"#32770", L"Game Rules Help");
+    if (dialog == nullptr) return false;
+    PostMessageW(dialog, WM_COMMAND, IDC_LANGUAGE, 0);
+    HWND files = WaitForWindow(processId, L"#32770", L"Change Language");
+    if (files == nullptr) return false;
+    SetDlgItemTextW(files, cmb13, path.c_str());
+    PostMessageW(files, WM_COMMAND, IDOK, 0);
+    if (!PumpUntil([files] { return !IsWindow(files); }, 10000)) return false;
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // handled once the switch is over
+    return PumpUntil([dialog] { return !IsWindow(dialog); }, 10000);
 }
 
 Footprint FootprintOf(HANDLE process) {

@@ -18,6 +18,10 @@ std::wstring ProgramPath();
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption = L"",
                    DWORD timeoutMs = 10000);
 
+// The way a player takes a language file from the system dialog of the program in that process, the
+// dialog closed again afterwards; false when one of their windows did not come or go.
+bool ChooseLanguageIn(DWORD processId, HWND main, const std::wstring& path);
+
 // What the system counts for a process. Wine's own counters answer 0 for another process's handles, so
 // they are counted in the system's handle table.
 struct Footprint {

@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "tests/win32/dialog/DialogFixture.h"
 #include "text/Config.h"
+#include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "ui/UiServices.h"
@@ -205,7 +206,7 @@ TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChange
               std::vector<std::wstring>(std::begin(ConfigLines), std::end(ConfigLines)));
     EXPECT_TRUE(FullPaints().empty());
     EXPECT_EQ(bytesBefore, ReadBytes(configPath));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((configPath + L".tmp").c_str())) << "a stray file is left";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(TemporaryPathFor(configPath).c_str())) << "a stray file is left";
 }
 
 // Modal to the dialog the players are in: the dialog can't be pressed or closed under the box, and the

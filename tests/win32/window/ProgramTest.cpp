@@ -96,7 +96,29 @@ TEST(Executable, ImportsOnlyLibrariesTheSystemTakesFromItsFolder) {
     for (; entry->Name != 0; entry++)
         names.push_back(CharUpperA(std::string(reinterpret_cast<const char*>(image.At(entry->Name))).data()));
     std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"}), names);
+    EXPECT_EQ((std::vector<std::string>{"ADVAPI32.DLL", "COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL",
+                                        "USER32.DLL"}),
+              names);  // ADVAPI32 seeds the stack canary
+}
+
+// What binary analyzers look for in the headers: relocations and a random base (also above 4 GB), data
+// that never runs, no terminal-server shims, Windows 7 as the oldest system; and, by their messages, the
+// handlers of the stack canary and of the checked string functions.
+TEST(Executable, CarriesTheHardeningTheToolchainGives) {
+    const ProgramImage image;
+    ASSERT_NE(nullptr, image.module);
+    auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.At(0));
+    auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image.At(dos->e_lfanew));
+    const WORD flags = IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE | IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA |
+                       IMAGE_DLLCHARACTERISTICS_NX_COMPAT | IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE;
+    EXPECT_EQ(flags, nt->OptionalHeader.DllCharacteristics & flags);
+    EXPECT_EQ(0, nt->FileHeader.Characteristics & IMAGE_FILE_RELOCS_STRIPPED);
+    EXPECT_NE(0u, nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size);
+    EXPECT_EQ(6, nt->OptionalHeader.MajorSubsystemVersion);
+    EXPECT_EQ(1, nt->OptionalHeader.MinorSubsystemVersion);
+    const std::string bytes = ReadBytes(PathOf(ProgramPath()));
+    for (const char* message : {"*** stack smashing detected ***", "*** buffer overflow detected ***"})
+        EXPECT_NE(std::string::npos, bytes.find(message)) << message;
 }
 
 TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsAndLongPaths) {

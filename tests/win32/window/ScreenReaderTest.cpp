@@ -4,7 +4,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <dlgs.h>
 #include <oleacc.h>
 #include <tlhelp32.h>
 
@@ -176,17 +175,7 @@ protected:
 
     // The way a player takes a language from the system dialog; the dialog is closed again afterwards.
     void ChooseLanguage(const std::wstring& fileName) {
-        PostMessageW(main, WM_COMMAND, ID_HELP, 0);
-        HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
-        ASSERT_NE(nullptr, dialog);
-        PostMessageW(dialog, WM_COMMAND, IDC_LANGUAGE, 0);
-        HWND files = WaitForWindow(process.dwProcessId, L"#32770", L"Change Language");
-        ASSERT_NE(nullptr, files);
-        SetDlgItemTextW(files, cmb13, (folder + L"Languages\\" + fileName).c_str());
-        PostMessageW(files, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(PumpEventsUntil([files] { return !IsWindow(files); }));
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // handled once the switch is over
-        ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
+        ASSERT_TRUE(ChooseLanguageIn(process.dwProcessId, main, folder + L"Languages\\" + fileName));
     }
 
     // A mouse click at the centre of the place the toolbar object gives for the button.

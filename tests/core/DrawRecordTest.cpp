@@ -1,0 +1,134 @@
+// The score sheet of the draws: its lines and tally after the players' draws, its bound, and the opening.
+#include "core/DrawRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/AnnouncementList.h"
+#include "core/ButtonState.h"
+#include "core/PieceDraw.h"
+#include "resources/resource.h"
+#include "tests/support/TestToolbar.h"
+#include "text/TextTable.h"
+
+namespace {
+
+struct Draw {
+    Side side;
+    PieceKind kind;  // None: every kind out, a stalemate
+};
+
+// Through the real draw, with only the wanted kind left in for that side.
+void Play(const Draw& draw) {
+    const int* commands = (draw.side == Side::White ? WhitePieceCommands : BlackPieceCommands).data();
+    for (int i = 0; i < PIECE_KIND_COUNT; i++) CheckButton(commands[i], i + 1 != static_cast<int>(draw.kind));
+    DrawPieceKind(draw.side);
+}
+
+std::vector<std::wstring> RecordLines() {
+    std::vector<std::wstring> lines;
+    for (std::uint64_t line = FirstRecordLine(); line < RecordLineEnd(); line++) lines.push_back(RecordLineText(line));
+    return lines;
+}
+
+std::wstring Joined(const std::vector<std::wstring>& lines) {
+    std::wstring text;
+    for (const std::wstring& line : lines) text += line + L"\r\n";
+    return text;
+}
+
+class DrawRecord : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(MakeTestToolbar());
+        ResetTextTableToDefaults();
+        StartNewGame();
+    }
+    void TearDown() override { RemoveTestToolbar(); }
+};
+
+constexpr Side W = Side::White;
+constexpr Side B = Side::Black;
+
+}  // namespace
+
+TEST_F(DrawRecord, LinesJoinOneSidesDrawsAndNumberTheMovesFromTheFirstLine) {
+    const struct {
+        const char* game;
+        std::vector<Draw> draws;
+        std::vector<std::wstring> lines;
+    } games[] = {
+        {"two and three dice, stalemates",
+         {{W, PieceKind::King}, {W, PieceKind::Pawn}, {B, PieceKind::None}, {B, PieceKind::None},
+          {B, PieceKind::Knight}, {W, PieceKind::Pawn}, {B, PieceKind::Knight}, {B, PieceKind::Knight},
+          {B, PieceKind::Pawn}},
+         {L"1. Белые: Король, Пешка", L"1. Чёрные: Пат!, Пат!, Конь", L"2. Белые: Пешка",
+          L"2. Чёрные: Конь, Конь, Пешка"}},
+        {"Black first", {{B, PieceKind::Rook}, {W, PieceKind::Queen}, {B, PieceKind::Bishop}},
+         {L"1. Чёрные: Ладья", L"2. Белые: Ферзь", L"2. Чёрные: Слон"}},
+        {"nothing drawn yet", {}, {}},
+    };
+    for (const auto& game : games) {
+        SCOPED_TRACE(game.game);
+        Play({W, PieceKind::Queen});
+        StartNewGame();  // a new game, a new record
+        for (const Draw& draw : game.draws) Play(draw);
+        EXPECT_EQ(game.lines, RecordLines());
+        EXPECT_EQ(game.draws.size(), RecordDrawCount());
+    }
+}
+
+// Stalemates are in the lines but no kind, so they count in no share.
+TEST_F(DrawRecord, TheTallyCountsEachKindPerSideWithItsShare) {
+    for (const Draw& draw : {Draw{W, PieceKind::King}, Draw{W, PieceKind::Pawn}, Draw{W, PieceKind::Pawn},
+                             Draw{B, PieceKind::None}, Draw{B, PieceKind::Knight}})
+        Play(draw);
+    const std::vector<std::wstring> tally = {
+        L"", L"Сколько раз выпала каждая фигура", L"Король: Белые 1 (33%), Чёрные 0 (0%)",
+        L"Ферзь: Белые 0 (0%), Чёрные 0 (0%)", L"Слон: Белые 0 (0%), Чёрные 0 (0%)",
+        L"Конь: Белые 0 (0%), Чёрные 1 (100%)", L"Ладья: Белые 0 (0%), Чёрные 0 (0%)",
+        L"Пешка: Белые 2 (67%), Чёрные 0 (0%)"};
+    EXPECT_EQ(tally, RecordTallyLines());
+    EXPECT_EQ(Joined({L"1. Белые: Король, Пешка, Пешка", L"1. Чёрные: Пат!, Конь"}) + Joined(tally), DrawRecordText());
+
+    StartNewGame();
+    EXPECT_EQ(L"Король: Белые 0, Чёрные 0", RecordTallyLines()[2]) << "no draws, no shares";
+    EXPECT_EQ(0u, RecordLineEnd());
+}
+
+// The oldest draws go, the lines keep their numbers, the tally keeps the whole game.
+TEST_F(DrawRecord, KeepsTheLastHundredThousandDraws) {
+    ASSERT_EQ(100000u, DRAW_RECORD_LIMIT);
+    AddToDrawRecord(B, PieceKind::Pawn);
+    AddToDrawRecord(B, PieceKind::Pawn);
+    for (std::size_t i = 0; i < DRAW_RECORD_LIMIT; i++) AddToDrawRecord(W, PieceKind::Knight);
+    AddToDrawRecord(B, PieceKind::Rook);
+
+    EXPECT_EQ(DRAW_RECORD_LIMIT + 3, RecordDrawCount());
+    ASSERT_EQ(1u, FirstRecordLine());
+    ASSERT_EQ(3u, RecordLineEnd());
+    std::wstring knights;
+    for (std::size_t i = 0; i < DRAW_RECORD_LIMIT - 1; i++) knights += L", Конь";
+    EXPECT_TRUE(RecordLineText(1) == L"2. Белые: …" + knights) << "the rest of the White line";
+    EXPECT_EQ(L"2. Чёрные: Ладья", RecordLineText(2));
+    const std::vector<std::wstring> tally = RecordTallyLines();
+    EXPECT_EQ(L"Конь: Белые 100000 (100%), Чёрные 0 (0%)", tally[5]);
+    EXPECT_EQ(L"Пешка: Белые 0 (0%), Чёрные 2 (67%)", tally[7]);
+}
+
+TEST_F(DrawRecord, TheOpeningGameLeavesPawnsAndKnightsInAndEmptiesTheRecord) {
+    Play({B, PieceKind::Queen});
+    CheckButton(ID_WHITE_KNIGHT, true);
+    StartOpeningGame();
+    const bool out[PIECE_KIND_COUNT] = {true, true, true, false, true, false};  // King to Pawn
+    for (int i = 0; i < PIECE_KIND_COUNT; i++) {
+        EXPECT_EQ(out[i], IsButtonChecked(BlackPieceCommands[i])) << i;
+        EXPECT_EQ(out[i], IsButtonChecked(WhitePieceCommands[i])) << i;
+    }
+    EXPECT_TRUE(IsButtonChecked(ID_BLACK_TURN));
+    EXPECT_FALSE(IsButtonChecked(ID_WHITE_TURN));
+    EXPECT_EQ(std::vector<std::int32_t>{TS_PRESS_WHITE}, AnnouncementList);
+    EXPECT_EQ(0u, RecordDrawCount());
+}
