@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "ui/Dib32.h"
+
 static HDC FloorBuffer = nullptr;  // a memory DC holding the half-size picture, made once
 static HBITMAP FloorPicture = nullptr;
 static HGDIOBJ FloorPrevious = nullptr;
@@ -28,15 +30,8 @@ static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 static bool PrepareFloorPicture(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    FloorPicture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    FloorPicture = CreateDib32(width, height, &pixels);
     FloorBuffer = CreateCompatibleDC(nullptr);
     if (FloorPicture == nullptr || FloorBuffer == nullptr) return false;
     std::memset(pixels, 176, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);

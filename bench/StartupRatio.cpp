@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "bench/Bench.h"
+#include "tests/win32/ProcessWindows.h"
+#include "ui/Dib32.h"
 
 static const int LAUNCHES = 20;
 static const double GIVE_UP_MS = 20000;
@@ -20,25 +22,6 @@ static std::wstring BesideThisProgram(const wchar_t* name) {
     return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
 }
 
-struct FindRequest {
-    const wchar_t* className;
-    DWORD processId;
-    HWND found;
-};
-
-static BOOL CALLBACK MatchWindow(HWND window, LPARAM request) {
-    auto* find = reinterpret_cast<FindRequest*>(request);
-    wchar_t name[64];
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == find->processId && GetClassNameW(window, name, 64) && lstrcmpW(name, find->className) == 0 &&
-        IsWindowVisible(window)) {
-        find->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // One row of the window's client area as it is on the screen, read in a single copy so that watching
 // costs both programs alike.
 static std::vector<COLORREF> ScreenRow(HWND window, int y) {
@@ -49,17 +32,10 @@ static std::vector<COLORREF> ScreenRow(HWND window, int y) {
     int width = client.right;
     std::vector<COLORREF> row;
     if (width <= 0) return row;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HBITMAP bitmap = CreateDib32(width, -1, &pixels);
     if (memory != nullptr && bitmap != nullptr) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
         BitBlt(memory, 0, 0, width, 1, screen, origin.x, origin.y, SRCCOPY);
@@ -107,16 +83,16 @@ static double TimeLaunch(const std::wstring& program, const wchar_t* className, 
                         &process))
         return -1;
     double elapsed = -1;
-    FindRequest find = {className, process.dwProcessId, nullptr};
+    HWND found = nullptr;
     while (NowMs() - start < GIVE_UP_MS) {
-        if (find.found == nullptr) EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&find));
-        if (find.found != nullptr && painted(find.found)) {
+        if (found == nullptr) found = FindProcessWindow(process.dwProcessId, className);
+        if (found != nullptr && painted(found)) {
             elapsed = NowMs() - start;
             break;
         }
         Sleep(1);
     }
-    if (find.found != nullptr) PostMessageW(find.found, WM_CLOSE, 0, 0);
+    if (found != nullptr) PostMessageW(found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -26,6 +26,15 @@ prepare_wine_prefix() {
         } </dev/null >/dev/null 2>&1
     fi
     install_wine_fonts
+    set_wine_dpi
+}
+
+# ZARVIK_DPI sets the prefix's display scale for the programs started after it; the tests at other scales
+# than 96 DPI have a prefix of their own for it, so no run at 96 DPI ever sees another.
+set_wine_dpi() {
+    [ -n "$ZARVIK_DPI" ] || return 0
+    start_wine_server 30
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$ZARVIK_DPI" /f </dev/null >/dev/null 2>&1
 }
 
 # Wine's own Windows-metric fonts (Debian's fonts-wine), which this Wine never looks for by itself:

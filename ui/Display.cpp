@@ -1,13 +1,19 @@
 // The display: a half-size back buffer with the piece picture and the announcement lines, stretched x2.
+// At another DPI the back buffer stays the 96-DPI one, stretched by twice the scale.
 #include "ui/Display.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/AnnouncementList.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
+#include "ui/Dib32.h"
+#include "ui/DisplayScale.h"
 #include "ui/Toolbar.h"
 #include "ui/UiServices.h"
 
@@ -23,9 +29,44 @@ constexpr int LINE_SPACING = 16;
 constexpr COLORREF ERROR_COLOUR = RGB(64, 64, 64);
 static const wchar_t FontErrorText[] = L"Error Create Font!";
 
+// What the back buffer was last composed from. A paint that finds the same again only copies it, so a
+// repaint that changes nothing costs no more than the copy.
+namespace {
+struct DisplayContent {
+    int width, height, top, pieceImage;
+    COLORREF colour;
+    LOGFONTW font;
+    std::vector<std::wstring> lines;
+
+    bool operator==(const DisplayContent& other) const {
+        return width == other.width && height == other.height && top == other.top &&
+               pieceImage == other.pieceImage && colour == other.colour && lines == other.lines &&
+               std::memcmp(&font, &other.font, sizeof(font)) == 0;
+    }
+};
+}  // namespace
+
+static std::optional<DisplayContent> Composed;
+
+// More than any screen shows of one line in a font a player would pick. A language file may hold a line of
+// millions of characters, which took seconds a paint to measure and draw (4,096 take about a millisecond).
+constexpr size_t DISPLAY_LINE_MAX_LENGTH = 4096;
+
+static std::wstring AnnouncedLine(size_t position) {
+    int slot = AnnouncementList[position];
+    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot].substr(0, DISPLAY_LINE_MAX_LENGTH) : std::wstring();
+}
+
+static DisplayContent ContentNow(int top) {
+    DisplayContent now = {BackBuffer.width, BackBuffer.height, top, PieceImage, TextColour, DisplayFont, {}};
+    for (size_t i = 0; i < AnnouncementList.size(); i++) now.lines.push_back(AnnouncedLine(i));
+    return now;
+}
+
 void ReleaseBackBuffer() {
     if (BackBuffer.bitmap != nullptr) DeleteObject(BackBuffer.bitmap);
     BackBuffer = {};
+    Composed.reset();
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -35,28 +76,42 @@ static void FitBackBuffer(int w, int h) {
     BackBuffer.width = w;
     BackBuffer.height = h;
     if (w <= 0 || h <= 0) return;  // a minimised or collapsed window: nothing to draw into
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;  // positive: rows bottom-up
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    BackBuffer.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    BackBuffer.pixels = BackBuffer.bitmap != nullptr ? pixels : nullptr;
+    BackBuffer.bitmap = CreateDib32(w, h, &BackBuffer.pixels);  // positive height: rows bottom-up
 }
 
-static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (memory == nullptr) return;
-    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
+// The back buffer is a 96-DPI picture, so its lines are drawn in the font's 96-DPI size. A LOGFONT's
+// height is in pixels of the screen's DPI, where the font dialog and the stock font measured it; the
+// width goes to 0, the font's own for that height (Wine keeps the stock font's 96-DPI width).
+static LOGFONTW FontAtBaseDpi(HDC target, const LOGFONTW& font) {
+    const int screenDpi = GetDeviceCaps(target, LOGPIXELSY);
+    if (screenDpi == BASE_DPI || screenDpi <= 0) return font;
+    LOGFONTW scaled = font;
+    if (font.lfFaceName[0] == L'\0' && GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(scaled), &scaled) == 0)
+        return font;
+    scaled.lfHeight = MulDiv(scaled.lfHeight, BASE_DPI, screenDpi);
+    scaled.lfWidth = font.lfFaceName[0] == L'\0' ? 0 : MulDiv(scaled.lfWidth, BASE_DPI, screenDpi);
+    return scaled;
+}
+
+static void Compose(HDC memory, DisplayContent content) {
     int w = BackBuffer.width;
     int h = BackBuffer.height;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
-    DrawPiecePicture(memory, w, h, ToolbarHeight / 2);  // half the toolbar is its extent in the back buffer
-    DrawAnnouncementLines(memory, DisplayFont, TextColour);
+    DrawPiecePicture(memory, w, h, content.top);
+    DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
+    Composed = std::move(content);
+}
+
+static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    if (memory == nullptr) return;  // nothing composed: the next paint tries again
+    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
+    int w = BackBuffer.width;
+    int h = BackBuffer.height;
+    // The toolbar's extent in the back buffer: half its height at 96 DPI.
+    DisplayContent now = ContentNow(ToolbarHeight * BASE_DPI / (2 * MainWindow.dpi));
+    if (!Composed || !(now == *Composed)) Compose(memory, std::move(now));
     // One copy of the finished picture: the window never shows a half-drawn display.
     StretchBlt(window, 0, 0, clientWidth, clientHeight, memory, 0, 0, w, h, SRCCOPY);
     SelectObject(memory, previous);
@@ -78,7 +133,7 @@ void PaintDisplay() {
     HDC window = BeginPaint(MainWindowHandle, &paint);
     RECT client = {};
     GetClientRect(MainWindowHandle, &client);
-    FitBackBuffer(client.right / 2, client.bottom / 2);
+    FitBackBuffer(client.right * BASE_DPI / (2 * MainWindow.dpi), client.bottom * BASE_DPI / (2 * MainWindow.dpi));
     if (window != nullptr && BackBuffer.pixels != nullptr) ComposeAndShow(window, client.right, client.bottom);
     EndPaint(MainWindowHandle, &paint);
 }
@@ -106,15 +161,6 @@ void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
         DeleteDC(tiles);
     }
     DeleteObject(strip);
-}
-
-// More than any screen shows of one line in a font a player would pick. A language file may hold a line of
-// millions of characters, which took seconds a paint to measure and draw (4,096 take about a millisecond).
-constexpr size_t DISPLAY_LINE_MAX_LENGTH = 4096;
-
-static std::wstring AnnouncedLine(size_t position) {
-    int slot = AnnouncementList[position];
-    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot].substr(0, DISPLAY_LINE_MAX_LENGTH) : std::wstring();
 }
 
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {

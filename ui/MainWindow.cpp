@@ -9,6 +9,7 @@
 #include "ui/ContextMenu.h"
 #include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
+#include "ui/DisplayScale.h"
 #include "ui/SystemDialog.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -33,13 +34,30 @@ static bool RegisterMainWindowClass(int menuName, int iconName, const wchar_t* c
     return RegisterClassW(&windowClass) != 0;
 }
 
+// Clipping the toolbar out of our paints keeps each repaint from invalidating and redrawing all sixteen
+// buttons: without it the toolbar flashes grey on every draw and a draw costs six times as long.
+constexpr DWORD MAIN_WINDOW_STYLE = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// The width and height are the window's at 96 DPI. At another DPI its client area grows by the scale and
+// the frame is that DPI's; at 96 DPI nothing moves.
+static void FitToScale() {
+    MainWindow.dpi = WindowDpi(MainWindowHandle);
+    if (MainWindow.dpi == BASE_DPI) return;
+    const RECT frame = OuterForClient({0, 0}, MAIN_WINDOW_STYLE, BASE_DPI);
+    const SIZE client = {ScaledToDpi(MainWindow.width - (frame.right - frame.left), MainWindow.dpi),
+                         ScaledToDpi(MainWindow.height - (frame.bottom - frame.top), MainWindow.dpi)};
+    RECT outer = OuterForClient(client, MAIN_WINDOW_STYLE, MainWindow.dpi);
+    RECT now = {};
+    GetWindowRect(MainWindowHandle, &now);
+    OffsetRect(&outer, now.left - outer.left, now.top - outer.top);
+    PlaceInWorkArea(MainWindowHandle, outer);
+}
+
 static bool OpenMainWindow(int showMode, int acceleratorName) {
-    // Clipping the toolbar out of our paints keeps each repaint from invalidating and redrawing all sixteen
-    // buttons: without it the toolbar flashes grey on every draw and a draw costs six times as long.
-    MainWindowHandle = CreateWindowExW(0, MainWindow.className, MainWindow.title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                       CW_USEDEFAULT, 0, MainWindow.width, MainWindow.height, nullptr, nullptr,
-                                       InstanceHandle, nullptr);
+    MainWindowHandle = CreateWindowExW(0, MainWindow.className, MainWindow.title, MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0,
+                                       MainWindow.width, MainWindow.height, nullptr, nullptr, InstanceHandle, nullptr);
     if (MainWindowHandle == nullptr) return false;
+    FitToScale();
     // The first paint comes now, before the toolbar and the first game: an empty grey field.
     ShowWindow(MainWindowHandle, showMode);
     UpdateWindow(MainWindowHandle);
@@ -115,6 +133,16 @@ static void OnNotify(const NMHDR* header) {
         OnTooltipRequest(reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(header)));
 }
 
+// Moved to a monitor of another scale: the toolbar first, then the window at the system's rectangle, whose
+// one size change repaints the display at the new scale. No button, draw or text changes.
+static void OnDpiChanged(int dpi, const RECT& suggested) {
+    MainWindow.dpi = dpi;
+    ScaleToolbar(dpi);
+    SetWindowPos(MainWindowHandle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RequestRepaint();  // also when the rectangle kept the size
+}
+
 // Only the release draws, so holding the bar down (auto-repeat) gives one draw.
 static void OnSpaceUp() {
     NextTurn();
@@ -126,6 +154,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_DESTROY:
         ReleaseBackBuffer();
+        ReleaseToolbarImages();
         ForgetAccessibleObjects();
         PostQuitMessage(0);
         return 0;
@@ -134,6 +163,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_PAINT:
         PaintDisplay();
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ERASEBKGND:
         // Our own erase stays a no-op (the paint covers everything, so nothing flickers); another window's DC

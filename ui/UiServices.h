@@ -9,8 +9,9 @@ struct MainWindowData {
     wchar_t title[324];      // string 104, "Zarvik": first caption and every message box's caption
     wchar_t className[324];  // string 109, "IGAME"
     HACCEL accelerators;
-    int width;
+    int width;   // the outer size the window is made with, for 96 DPI
     int height;
+    int dpi = 96;  // what the window is laid out for: its DPI at creation, then each WM_DPICHANGED's
 };
 
 extern HINSTANCE InstanceHandle;  // stored by the entry point before anything else

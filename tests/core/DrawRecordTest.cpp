@@ -22,8 +22,8 @@ struct Draw {
 
 // Through the real draw, with only the wanted kind left in for that side.
 void Play(const Draw& draw) {
-    const int* commands = (draw.side == Side::White ? WhitePieceCommands : BlackPieceCommands).data();
-    for (int i = 0; i < PIECE_KIND_COUNT; i++) CheckButton(commands[i], i + 1 != static_cast<int>(draw.kind));
+    for (int kind = 1; kind <= PIECE_KIND_COUNT; kind++)
+        CheckButton(PieceCommand(draw.side, static_cast<PieceKind>(kind)), kind != static_cast<int>(draw.kind));
     DrawPieceKind(draw.side);
 }
 

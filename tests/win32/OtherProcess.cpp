@@ -8,29 +8,10 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/win32/ProcessWindows.h"
 #include "tests/win32/TestWindow.h"
 
 namespace {
-
-struct Found {
-    DWORD processId;
-    const wchar_t* className;
-    const std::wstring& caption;
-    HWND window;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (processId != found->processId || !IsWindowVisible(window) || lstrcmpW(className, found->className) != 0 ||
-        (!found->caption.empty() && WindowText(window) != found->caption))
-        return TRUE;
-    found->window = window;
-    return FALSE;
-}
 
 // One row of the system's extended handle table (SystemExtendedHandleInformation, class 64).
 struct HandleEntry {
@@ -86,14 +67,9 @@ std::wstring HostPath(const std::string& host) {
 std::wstring ProgramPath() { return HostPath(ZARVIK_EXE); }
 
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const std::wstring& caption, DWORD timeoutMs) {
-    Found found = {processId, className, caption, nullptr};
-    PumpUntil(
-        [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
-            return found.window != nullptr;
-        },
-        timeoutMs);
-    return found.window;
+    HWND found = nullptr;
+    PumpUntil([&] { return (found = FindProcessWindow(processId, className, caption)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 bool ChooseLanguageIn(DWORD processId, HWND main, const std::wstring& path) {

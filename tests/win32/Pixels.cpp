@@ -3,9 +3,14 @@
 #include "tests/win32/Pixels.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "resources/resource.h"
+#include "ui/Dib32.h"
 #include "ui/Display.h"
+#include "ui/DisplayScale.h"
+#include "ui/Toolbar.h"
+#include "ui/UiServices.h"
 
 DWORD BackBufferPixel(int x, int y) {
     GdiFlush();
@@ -14,15 +19,8 @@ DWORD BackBufferPixel(int x, int y) {
 }
 
 PixelCanvas::PixelCanvas(int w, int h) : width(w), height(h) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap = CreateDib32(w, -h, &bits);  // top-down
     pixels = static_cast<DWORD*>(bits);
     dc = CreateCompatibleDC(nullptr);
     previous = SelectObject(dc, bitmap);
@@ -96,4 +94,36 @@ std::vector<DWORD> PrintedPixels(HWND window) {
     PixelCanvas canvas(client.right, client.bottom);
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
     return CanvasPixels(canvas);
+}
+
+std::string FirstDifference(const std::vector<DWORD>& seen, const std::vector<DWORD>& expected, int width,
+                            int firstRow) {
+    if (seen.size() != expected.size()) return "sizes " + std::to_string(seen.size()) + " and " +
+                                                std::to_string(expected.size());
+    for (size_t i = static_cast<size_t>(firstRow) * width; i < seen.size(); i++) {
+        if (seen[i] == expected[i]) continue;
+        char text[96];
+        std::snprintf(text, sizeof text, "at %d,%d: %06lx on the screen, %06lx expected", static_cast<int>(i % width),
+                      static_cast<int>(i / width), seen[i], expected[i]);
+        return text;
+    }
+    return "";
+}
+
+std::string DisplayDifference() {
+    RECT client;
+    GetClientRect(MainWindowHandle, &client);
+    const int across = 2 * MainWindow.dpi;
+    if (BackBuffer.width != client.right * BASE_DPI / across || BackBuffer.height != client.bottom * BASE_DPI / across)
+        return "the back buffer is " + std::to_string(BackBuffer.width) + " x " + std::to_string(BackBuffer.height) +
+               " for a client area of " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
+               " at " + std::to_string(MainWindow.dpi) + " DPI";
+    PixelCanvas stretched(client.right, client.bottom);
+    HDC buffer = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(buffer, BackBuffer.bitmap);
+    StretchBlt(stretched.dc, 0, 0, client.right, client.bottom, buffer, 0, 0, BackBuffer.width, BackBuffer.height,
+               SRCCOPY);
+    SelectObject(buffer, previous);
+    DeleteDC(buffer);
+    return FirstDifference(ScreenPixels(MainWindowHandle), CanvasPixels(stretched), client.right, ToolbarHeight + 1);
 }

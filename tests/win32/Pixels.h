@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 // Back-buffer pixel as 0x00RRGGBB, (0, 0) at the top left; the buffer's rows are stored bottom-up.
@@ -42,3 +43,11 @@ std::vector<DWORD> ScreenPixels(HWND window);
 // What the window draws of its client area for WM_PRINTCLIENT onto a field of the display's grey, in the
 // same layout: the window's own picture of its state, without anything left over from earlier paints.
 std::vector<DWORD> PrintedPixels(HWND window);
+
+// The first pixel from row firstRow on that differs, or "" when none does.
+std::string FirstDifference(const std::vector<DWORD>& seen, const std::vector<DWORD>& expected, int width,
+                            int firstRow);
+
+// The display below the toolbar on the screen against the back buffer stretched over the client area; the
+// back buffer has the 96-DPI half of the client area's size only when the last paint came at this size.
+std::string DisplayDifference();

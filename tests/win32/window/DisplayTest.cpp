@@ -1,6 +1,7 @@
 // The display read back from its pixels: back-buffer size, picture placement, lines, failures.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -256,13 +257,14 @@ TEST_F(DisplayTest, AFontThatCannotBeMadeGivesTheErrorLineAtEachLinesHeight) {
     EXPECT_GT(ink, 50);
 }
 
-// The memory DC can't be made either: the paint draws nothing, and the next one draws again.
+// The memory DC can't be made either: the paint draws nothing, and the next one draws what was due.
 TEST_F(DisplayTest, APaintWithoutGdiHandlesDrawsNothingAndRecovers) {
     SendCommand(ID_NEW_GAME);
     static_cast<DWORD*>(BackBuffer.pixels)[0] = 0x123456;
     std::vector<HGDIOBJ> filler;
     for (HGDIOBJ made; filler.size() < 100000 && (made = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)
         filler.push_back(made);
+    TextColour = RGB(1, 2, 3);
     RequestRepaint();
     PumpMessages();
     EXPECT_EQ(0x123456u, static_cast<DWORD*>(BackBuffer.pixels)[0]);
@@ -270,6 +272,34 @@ TEST_F(DisplayTest, APaintWithoutGdiHandlesDrawsNothingAndRecovers) {
     RequestRepaint();
     PumpMessages();
     EXPECT_EQ(GREY, static_cast<DWORD*>(BackBuffer.pixels)[0] & 0xFFFFFF);
+}
+
+// A paint composes the back buffer only after a change of what it shows, and otherwise only copies it.
+TEST_F(DisplayTest, APaintComposesTheBufferOnlyWhenWhatItShowsChanged) {
+    ResizeClientArea(574, 300);
+    SendCommand(ID_NEW_GAME);
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        bool composed;
+    } cases[] = {
+        {"nothing", [] {}, false},
+        {"a draw", [] { SendMessageW(MainWindowHandle, WM_COMMAND, ID_WHITE_TURN, 0); }, true},
+        {"nothing again", [] {}, false},
+        {"a text on show", [] { TextTable[AnnouncementList[1]] = L"ЖЖ"; }, true},
+        {"the font", [] { lstrcpyW(DisplayFont.lfFaceName, L"Tahoma"); }, true},
+        {"the colour", [] { TextColour = RGB(200, 0, 0); }, true},
+        {"the size", [] { ResizeClientArea(600, 300); }, true},
+        {"a new game", [] { SendMessageW(MainWindowHandle, WM_COMMAND, ID_NEW_GAME, 0); }, true},
+    };
+    for (const auto& step : cases) {
+        DWORD& corner = static_cast<DWORD*>(BackBuffer.pixels)[0];  // bottom left: always the grey field
+        corner = 0x123456;
+        step.make();
+        RequestRepaint();
+        PumpMessages();
+        EXPECT_EQ(step.composed, BufferPixel(0, BackBuffer.height - 1) != 0x123456) << step.change;
+    }
 }
 
 }  // namespace

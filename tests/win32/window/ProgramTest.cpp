@@ -121,7 +121,7 @@ TEST(Executable, CarriesTheHardeningTheToolchainGives) {
         EXPECT_NE(std::string::npos, bytes.find(message)) << message;
 }
 
-TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsAndLongPaths) {
+TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsLongPathsAndEachMonitorsScale) {
     const ProgramImage image;
     HRSRC resource = FindResourceW(image.module, MAKEINTRESOURCEW(1), RT_MANIFEST);
     ASSERT_NE(nullptr, resource);
@@ -134,7 +134,8 @@ TEST(Executable, ManifestAsksForThePlayersRightsTheSystemsAndLongPaths) {
                              R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
                              R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
                              R"(SMI/2016/WindowsSettings">true</longPathAware>)",
-                             R"(SMI/2005/WindowsSettings">false</dpiAware>)"})
+                             R"(SMI/2005/WindowsSettings">true/pm</dpiAware>)",
+                             R"(SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>)"})
         EXPECT_NE(std::string::npos, manifest.find(part)) << part;
     // This test program carries the same manifest: the system still reads it whole.
     ACTCTX_SECTION_KEYED_DATA found = {};

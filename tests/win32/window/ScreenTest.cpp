@@ -53,45 +53,12 @@ protected:
     void TearDown() override { CloseTestMainWindow(); }
 };
 
-// The first pixel that differs, or "" when none does.
-std::string FirstDifference(const std::vector<DWORD>& seen, const std::vector<DWORD>& expected, int width,
-                            int firstRow) {
-    if (seen.size() != expected.size()) return "sizes " + std::to_string(seen.size()) + " and " +
-                                                std::to_string(expected.size());
-    for (size_t i = static_cast<size_t>(firstRow) * width; i < seen.size(); i++) {
-        if (seen[i] == expected[i]) continue;
-        char text[96];
-        std::snprintf(text, sizeof text, "at %d,%d: %06lx on the screen, %06lx expected", static_cast<int>(i % width),
-                      static_cast<int>(i / width), seen[i], expected[i]);
-        return text;
-    }
-    return "";
-}
-
 // The toolbar on the screen against its own drawing of its present state on the display's grey: a black
 // background or a frame left over from an earlier state shows as a difference.
 std::string ToolbarDifference() {
     RECT client;
     GetClientRect(ToolbarWindow, &client);
     return FirstDifference(ScreenPixels(ToolbarWindow), PrintedPixels(ToolbarWindow), client.right, 0);
-}
-
-// The display below the toolbar on the screen against the back buffer stretched over the client area;
-// the back buffer has half the client area's size only when the last paint came at this size.
-std::string DisplayDifference() {
-    RECT client;
-    GetClientRect(MainWindowHandle, &client);
-    if (BackBuffer.width != client.right / 2 || BackBuffer.height != client.bottom / 2)
-        return "the back buffer is " + std::to_string(BackBuffer.width) + " x " + std::to_string(BackBuffer.height) +
-               " for a client area of " + std::to_string(client.right) + " x " + std::to_string(client.bottom);
-    PixelCanvas stretched(client.right, client.bottom);
-    HDC buffer = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(buffer, BackBuffer.bitmap);
-    StretchBlt(stretched.dc, 0, 0, client.right, client.bottom, buffer, 0, 0, BackBuffer.width, BackBuffer.height,
-               SRCCOPY);
-    SelectObject(buffer, previous);
-    DeleteDC(buffer);
-    return FirstDifference(ScreenPixels(MainWindowHandle), CanvasPixels(stretched), client.right, ToolbarHeight + 1);
 }
 
 POINT ButtonCentre(int command) {
