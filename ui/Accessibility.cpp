@@ -5,7 +5,6 @@
 #include <new>
 
 #include "core/Buttons.h"
-
 #include "ui/AccessibleDisplay.h"
 #include "ui/AccessibleToolbar.h"
 #include "ui/Display.h"
