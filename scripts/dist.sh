@@ -7,13 +7,8 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 out="${1:-$repo/dist}"
 
 # The program's own header names the product, so the packages cannot drift from the caption.
-product="$repo/core/Product.h"
-version=$(sed -n 's/^inline constexpr int ProductVersion = \([0-9][0-9]*\);$/\1/p' "$product")
-title=$(sed -n 's/^inline constexpr char ProductTitle\[\] = "\(.*\)";$/\1/p' "$product")
-if [ -z "$version" ] || [ -z "$title" ]; then
-    echo "dist.sh: no ProductTitle or ProductVersion found in $product" >&2
-    exit 1
-fi
+. "$repo/scripts/product.sh"
+read_product "$repo" || exit 1
 
 # Set by whoever rebuilds a release from a copy without its history.
 SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$repo" log -1 --format=%ct 2>/dev/null || true)}"

@@ -230,8 +230,8 @@ bool OpenDrawRecord() {
 // dialog manager takes the rest, so Tab, Esc and Enter work as in any dialog.
 bool RouteDrawRecordMessage(MSG* message) {
     if (DrawRecordWindow == nullptr) return false;
-    const bool spaceKey = (message->message == WM_KEYDOWN || message->message == WM_KEYUP) && message->wParam == VK_SPACE;
-    if (spaceKey && message->hwnd == RecordList()) {
+    const bool key = message->message == WM_KEYDOWN || message->message == WM_KEYUP;
+    if (key && message->wParam == VK_SPACE && message->hwnd == RecordList()) {
         if (message->message == WM_KEYUP) SendMessageW(MainWindowHandle, WM_KEYUP, VK_SPACE, message->lParam);
         return true;
     }

@@ -90,6 +90,13 @@ static void OpenSystemDialog() {
     DialogBoxParamW(InstanceHandle, MAKEINTRESOURCEW(IDD_SYSTEM), MainWindowHandle, SystemDialogProc, 0);
 }
 
+// Every draw and new game changes the display: it is repainted, and screen readers hear the new text.
+static void PlayAndShow(void (*move)()) {
+    move();
+    RequestRepaint();
+    AnnounceDisplay();
+}
+
 static void OnCommand(int command) {
     switch (command) {
     case ID_ABOUT:
@@ -100,24 +107,16 @@ static void OnCommand(int command) {
         DestroyWindow(MainWindowHandle);
         return;
     case ID_BLACK_TURN:
-        DrawPieceKind(Side::Black);
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow([] { DrawPieceKind(Side::Black); });
         return;
     case ID_WHITE_TURN:
-        DrawPieceKind(Side::White);
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow([] { DrawPieceKind(Side::White); });
         return;
     case ID_NEW_GAME:
-        StartNewGame();
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow(StartNewGame);
         return;
     case ID_NEW_OPENING_GAME:
-        StartOpeningGame();
-        RequestRepaint();
-        AnnounceDisplay();
+        PlayAndShow(StartOpeningGame);
         return;
     case ID_DRAW_RECORD:
         OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
@@ -141,13 +140,6 @@ static void OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(MainWindowHandle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RequestRepaint();  // also when the rectangle kept the size
-}
-
-// Only the release draws, so holding the bar down (auto-repeat) gives one draw.
-static void OnSpaceUp() {
-    NextTurn();
-    RequestRepaint();
-    AnnounceDisplay();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,7 +173,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_KEYUP:
         if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
-        OnSpaceUp();
+        PlayAndShow(NextTurn);          // only the release draws, so holding the bar down gives one draw
         FollowDrawRecord();
         return 0;
     case WM_CONTEXTMENU:

@@ -1,8 +1,6 @@
 // The two-row toolbar: its creation and the texts of its tooltips.
 #include "ui/Toolbar.h"
 
-#include <algorithm>
-
 #include "core/ButtonState.h"
 #include "core/Buttons.h"
 #include "resources/resource.h"
@@ -96,18 +94,21 @@ void ReleaseToolbarImages() {
     ScaledTiles = nullptr;
 }
 
-// Read from the text table at every request, so a change of language shows at the next hover.
+// Read from the text table at every request, so a change of language shows at the next hover. Cut to what
+// a tooltip shows: a language file may hold a line of millions of characters, which took a fifth of a
+// second to copy at every hover and at every question of a screen reader.
 std::wstring TooltipText(int command) {
     const int index = ButtonIndex(command);
     if (index < 0) return L"?";
     const ButtonRow& row = Buttons[index];
     // A pressed-in piece button takes its kind out of the draw.
-    return TextTable[row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn];
+    const int slot = row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn;
+    return TextTable[slot].substr(0, TOOLTIP_MAX_LENGTH);
 }
 
 void OnTooltipRequest(NMTTDISPINFOW* request) {
-    std::wstring text = TooltipText(static_cast<int>(request->hdr.idFrom));
-    size_t length = std::min<size_t>(text.size(), TOOLTIP_MAX_LENGTH);
+    const std::wstring text = TooltipText(static_cast<int>(request->hdr.idFrom));
+    const size_t length = text.size();
     text.copy(TooltipBuffer, length);
     TooltipBuffer[length] = L'\0';
     request->lpszText = TooltipBuffer;

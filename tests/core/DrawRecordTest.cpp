@@ -1,4 +1,4 @@
-// The score sheet of the draws: its lines and tally after the players' draws, its bound, and the opening.
+// The score sheet of the draws: its lines and tally after the players' draws, and its bound.
 #include "core/DrawRecord.h"
 
 #include <gtest/gtest.h>
@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/AnnouncementList.h"
 #include "core/ButtonState.h"
 #include "core/PieceDraw.h"
-#include "resources/resource.h"
 #include "tests/support/TestToolbar.h"
 #include "text/TextTable.h"
 
@@ -116,19 +114,4 @@ TEST_F(DrawRecord, KeepsTheLastHundredThousandDraws) {
     const std::vector<std::wstring> tally = RecordTallyLines();
     EXPECT_EQ(L"Конь: Белые 100000 (100%), Чёрные 0 (0%)", tally[5]);
     EXPECT_EQ(L"Пешка: Белые 0 (0%), Чёрные 2 (67%)", tally[7]);
-}
-
-TEST_F(DrawRecord, TheOpeningGameLeavesPawnsAndKnightsInAndEmptiesTheRecord) {
-    Play({B, PieceKind::Queen});
-    CheckButton(ID_WHITE_KNIGHT, true);
-    StartOpeningGame();
-    const bool out[PIECE_KIND_COUNT] = {true, true, true, false, true, false};  // King to Pawn
-    for (int i = 0; i < PIECE_KIND_COUNT; i++) {
-        EXPECT_EQ(out[i], IsButtonChecked(BlackPieceCommands[i])) << i;
-        EXPECT_EQ(out[i], IsButtonChecked(WhitePieceCommands[i])) << i;
-    }
-    EXPECT_TRUE(IsButtonChecked(ID_BLACK_TURN));
-    EXPECT_FALSE(IsButtonChecked(ID_WHITE_TURN));
-    EXPECT_EQ(std::vector<std::int32_t>{TS_PRESS_WHITE}, AnnouncementList);
-    EXPECT_EQ(0u, RecordDrawCount());
 }

@@ -4,44 +4,26 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
 
-#include "app/StartUp.h"
-#include "core/AnnouncementList.h"
-#include "core/Lcg32.h"
+#include "core/Product.h"
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
-#include "ui/Display.h"
-#include "ui/FontChoice.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
 
-void ResetProgramState() {
-    ReleaseBackBuffer();
-    MainWindowHandle = nullptr;
-    ToolbarWindow = nullptr;
-    ToolbarHeight = 0;
-    MainWindow = {};
-    AnnouncementList.clear();
-    PieceImage = 0;
-    TextOrigin = {0, 0};
-    DisplayFont = {};
-    TextColour = 0;
-    FontRequest = {};
-    FontStyleName[0] = L'\0';
-    Generator.Init(32, false);
-    for (std::wstring& text : TextTable) text.clear();
-    for (std::wstring& line : ConfigLines) line.clear();
-    LanguageFolder.clear();
-    LanguageFileName.clear();
-    LanguageName.clear();
-    HelpFilePath.clear();
-    LoadErrorMessage.clear();
-    WindowTitle.clear();
+// The program's globals are as the program starts only in a fresh process, and ctest gives each test one;
+// a second test in the same process fails here instead of seeing what the first one left behind.
+static bool FirstTestOfTheProcess() {
+    const testing::TestInfo* now = testing::UnitTest::GetInstance()->current_test_info();
+    static const testing::TestInfo* const first = now;
+    return now == first;
 }
 
 // Under Wine a desktop whose process could not reach the X server has no display mode, and every window
@@ -64,7 +46,10 @@ std::string MainWindowFailure(DWORD error) {
 }
 
 bool OpenTestMainWindow() {
-    ResetProgramState();
+    if (!FirstTestOfTheProcess()) {
+        ADD_FAILURE() << "a second test in this process: run each test in a process of its own, as ctest does";
+        return false;
+    }
     InstanceHandle = GetModuleHandleW(nullptr);
     bool ok = CreateMainWindow(SW_SHOWNORMAL);
     if (!ok) std::fprintf(stderr, "%s\n", MainWindowFailure(GetLastError()).c_str());
@@ -78,8 +63,7 @@ void CloseTestMainWindow() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    UnregisterClassW(L"IGAME", GetModuleHandleW(nullptr));
-    ResetProgramState();
+    UnregisterClassW(L"IGAME", GetModuleHandleW(nullptr));  // so that the same test can open another
 }
 
 int PumpMessages() {
@@ -129,11 +113,11 @@ void FillTextTableWithSlotNumbers() {
 }
 
 std::vector<std::wstring> LanguageLines(const std::wstring& name) {
-    std::vector<std::wstring> lines(TEXT_SLOT_COUNT);
+    std::vector<std::wstring> lines(TEXT_TABLE_SIZE);
     lines[TS_VERSION] = L"1";
     lines[TS_LANGUAGE_NAME] = L"Language - " + name;
     lines[TS_HELP_FILE] = name + L" Help.txt";
-    for (int slot = TS_PRESS_WHITE; slot < TEXT_SLOT_COUNT; slot++)
+    for (int slot = TS_PRESS_WHITE; slot < TEXT_TABLE_SIZE; slot++)
         lines[slot] = name + L" text " + std::to_wstring(slot);
     lines[TS_UI_CREDITS] = name + L" interface credits";
     lines[TS_HELP_CREDITS] = name + L" help credits";
@@ -201,3 +185,7 @@ void TypeKeys(const std::vector<WORD>& keys) {
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
+
+std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
+
+std::wstring FullTitle() { return ProductTitleText() + L" version " + std::to_wstring(ProductVersion); }

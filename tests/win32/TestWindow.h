@@ -13,9 +13,9 @@ bool OpenTestMainWindow();
 // After CreateMainWindow returned false: the step that failed, the error it left and whether the desktop
 // has a display at all.
 std::string MainWindowFailure(DWORD error);
-// Destroys the window, drops its quit message and puts every program-wide object back as it was at start.
+// Destroys the window and drops its quit message. The program-wide objects keep what the test left: the
+// next test runs in a fresh process.
 void CloseTestMainWindow();
-void ResetProgramState();
 
 // Handles every pending message the way the program's loop does; returns the main window's paints.
 // A quit message is left for the caller's loop.
@@ -35,7 +35,7 @@ void TypeKeys(const std::vector<WORD>& keys);
 
 // Fills every text slot with "<n>" (slot 0 "1"), so a wrong slot shows in a comparison.
 void FillTextTableWithSlotNumbers();
-// 31 lines naming their language: "Language - <name>", "<name> Help.txt", "<name> text 3", ...
+// Every line a language file can have, naming their language: "Language - <name>", "<name> Help.txt", "<name> text 3", ...
 std::vector<std::wstring> LanguageLines(const std::wstring& name);
 // A language file at a path relative to this executable's folder; false when it can't be written.
 bool WriteLanguageFile(const std::wstring& relativePath, const std::vector<std::wstring>& lines);
@@ -47,3 +47,7 @@ bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked dir
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
 
 std::wstring WindowText(HWND window);
+
+// The title of core/Product.h, and the caption start-up makes of it with the version.
+std::wstring ProductTitleText();
+std::wstring FullTitle();

@@ -51,7 +51,7 @@ bool SwitchWithAMessage(const std::wstring& path, std::vector<SeenMessage>& mess
 }
 
 std::vector<std::wstring> DialogTextsFor(const std::vector<std::wstring>& lines) {
-    return {L"Zarvik 1 Moves Generator", lines[TS_LANGUAGE_NAME], lines[TS_UI_CREDITS], lines[TS_HELP_CREDITS]};
+    return {ProductTitleText(), lines[TS_LANGUAGE_NAME], lines[TS_UI_CREDITS], lines[TS_HELP_CREDITS]};
 }
 
 FILETIME ModificationTime(const std::wstring& path) {

@@ -110,7 +110,7 @@ TEST_F(SystemDialog, ShowsTitleLanguageAndCreditsInForce) {
                                              }}});
     EXPECT_EQ(IDOK, result);
     const std::vector<std::wstring> expected = {
-        L"Zarvik 1 Moves Generator", L"Language - Alpha", L"Alpha interface credits", L"", L"Game Rules Help",
+        ProductTitleText(), L"Language - Alpha", L"Alpha interface credits", L"", L"Game Rules Help",
         L"Font...", L"www", L"OK", L"Game Rules Help"};
     EXPECT_EQ(expected, texts);
 }

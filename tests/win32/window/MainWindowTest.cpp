@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, StartUpSeedsTheGeneratorFromTheClock) {
 TEST_F(MainWindowTest, StartUpTitlesLoadsTheTextsAndStartsAGame) {
     const auto lines = WriteTestLanguageFiles();
     StartUp();
-    EXPECT_EQ(L"Zarvik 1 Moves Generator version 7", WindowText(MainWindowHandle));
+    EXPECT_EQ(FullTitle(), WindowText(MainWindowHandle));
     EXPECT_EQ(lines[TS_PRESS_WHITE], TextTable[TS_PRESS_WHITE]);
     EXPECT_EQ(std::vector<std::int32_t>{TS_PRESS_WHITE}, AnnouncementList);
     EXPECT_EQ(14, PieceImage);

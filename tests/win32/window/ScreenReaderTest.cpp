@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "tests/win32/AccessibleTesting.h"
 #include "tests/win32/OtherProcess.h"
@@ -42,20 +43,8 @@ int CountHeard(DWORD event, HWND window, LONG childId) {
     return count;
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// True once the condition holds, pumping (events come as messages) for at most ten seconds.
-bool PumpEventsUntil(const std::function<bool()>& condition) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
-        Pump();
-        if (condition()) return true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return false;
-}
+// Events come as messages, from another process: pumped for at most ten seconds.
+const DWORD HearingMs = 10000;
 
 LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, VARIANT*), IAccessible* object, LONG child) {
     VARIANT value;
@@ -83,36 +72,8 @@ HRESULT Ask(HWND window, Held& held) {
                                       reinterpret_cast<void**>(&held.object));
 }
 
-// The sixteen buttons in toolbar order, and the text slots of their names while up and while pressed in.
-struct Button {
-    int command;
-    LONG role;
-    int upSlot;
-    int downSlot;
-};
-constexpr LONG PUSH = ROLE_SYSTEM_PUSHBUTTON;
-constexpr LONG CHECK = ROLE_SYSTEM_CHECKBUTTON;
-const Button Buttons[] = {
-    {ID_HELP, PUSH, TS_HELP_LANGUAGE, TS_HELP_LANGUAGE},
-    {ID_BLACK_TURN, PUSH, TS_BLACK_MOVE, TS_BLACK_MOVE},
-    {ID_BLACK_KING, CHECK, TS_KING_ON, TS_KING_OFF},
-    {ID_BLACK_QUEEN, CHECK, TS_QUEEN_ON, TS_QUEEN_OFF},
-    {ID_BLACK_BISHOP, CHECK, TS_BISHOP_ON, TS_BISHOP_OFF},
-    {ID_BLACK_KNIGHT, CHECK, TS_KNIGHT_ON, TS_KNIGHT_OFF},
-    {ID_BLACK_ROOK, CHECK, TS_ROOK_ON, TS_ROOK_OFF},
-    {ID_BLACK_PAWN, CHECK, TS_PAWN_ON, TS_PAWN_OFF},
-    {ID_NEW_GAME, PUSH, TS_NEW_GAME, TS_NEW_GAME},
-    {ID_WHITE_TURN, PUSH, TS_WHITE_MOVE, TS_WHITE_MOVE},
-    {ID_WHITE_KING, CHECK, TS_KING_ON, TS_KING_OFF},
-    {ID_WHITE_QUEEN, CHECK, TS_QUEEN_ON, TS_QUEEN_OFF},
-    {ID_WHITE_BISHOP, CHECK, TS_BISHOP_ON, TS_BISHOP_OFF},
-    {ID_WHITE_KNIGHT, CHECK, TS_KNIGHT_ON, TS_KNIGHT_OFF},
-    {ID_WHITE_ROOK, CHECK, TS_ROOK_ON, TS_ROOK_OFF},
-    {ID_WHITE_PAWN, CHECK, TS_PAWN_ON, TS_PAWN_OFF},
-};
-static_assert(std::size(Buttons) == 16);
-const int BlackPieces[] = {ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN};
-const int WhitePieces[] = {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN};
+const auto BlackPieces = PieceCommandsOf(Side::Black);
+const auto WhitePieces = PieceCommandsOf(Side::White);
 
 std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
@@ -144,7 +105,7 @@ protected:
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
                                process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
         ASSERT_NE(nullptr, hook);
-        main = WaitForWindow(process.dwProcessId, L"IGAME", L"Zarvik 1 Moves Generator version 7");
+        main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
         ASSERT_NE(nullptr, main);
         toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
         ASSERT_NE(nullptr, toolbar);
@@ -168,7 +129,7 @@ protected:
     void Settle() {
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-        Pump();
+        PumpMessages();
     }
 
     void Command(int command) { SendMessageW(main, WM_COMMAND, command, 0); }
@@ -265,11 +226,11 @@ TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
     EXPECT_EQ(ROLE_SYSTEM_CLIENT, Role(display.object, CHILDID_SELF));
     EXPECT_EQ(L"Нажмите Белую кнопку (или Пробел).", NameOf(display.object, CHILDID_SELF)) << "the first game";
     // White keeps only its King and Black nothing, so every draw has one outcome.
-    std::vector<int> out(BlackPieces, std::end(BlackPieces));
-    out.insert(out.end(), std::begin(WhitePieces) + 1, std::end(WhitePieces));
+    std::vector<int> out(BlackPieces.begin(), BlackPieces.end());
+    out.insert(out.end(), WhitePieces.begin() + 1, WhitePieces.end());
     for (int command : out) SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     std::vector<int> all;
-    for (const Button& button : Buttons) all.push_back(button.command);
+    for (const ButtonRow& button : Buttons) all.push_back(button.command);
     const std::wstring whiteKing = L"Фигура для полухода Белых. Король.";
     const std::wstring blackStalemate = L"Фигура для полухода Чёрных. Пат!";
     const std::wstring newGame = L"Нажмите Белую кнопку (или Пробел).";
@@ -319,14 +280,15 @@ TEST_F(ScreenReader, NamesEveryButtonInBothStatesWithItsRoleAndPlace) {
     std::vector<bool> isButton(count + 1, false);
     RECT bar = {};
     GetWindowRect(toolbar, &bar);
-    for (const Button& button : Buttons) {
+    for (const ButtonRow& button : Buttons) {
         const LONG child = ElementOf(button.command);
         ASSERT_TRUE(child >= 1 && child <= count) << button.command;
         isButton[child] = true;
-        EXPECT_EQ(button.role, Role(buttons.object, child)) << child;
+        const LONG role = button.role == ButtonRole::Piece ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+        EXPECT_EQ(role, Role(buttons.object, child)) << child;
         for (bool down : {true, false}) {
             SendMessageW(toolbar, TB_CHECKBUTTON, button.command, MAKELPARAM(down, 0));
-            EXPECT_EQ(DefaultTextTable[down ? button.downSlot : button.upSlot], NameOf(buttons.object, child))
+            EXPECT_EQ(DefaultTextTable[down ? button.textOut : button.textIn], NameOf(buttons.object, child))
                 << child << (down ? " pressed in" : " up");
             EXPECT_EQ(down ? STATE_SYSTEM_CHECKED : 0, State(buttons.object, child) & STATE_SYSTEM_CHECKED) << child;
         }
@@ -403,7 +365,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
             EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(child))) << toggle.what;
         }
         EXPECT_EQ(toggle.checkedAfter, IsChecked(toggle.command)) << toggle.what;
-        EXPECT_TRUE(PumpEventsUntil([] { return Heard.size() >= 2; })) << toggle.what;
+        EXPECT_TRUE(PumpUntil([] { return Heard.size() >= 2; }, HearingMs)) << toggle.what;
         Settle();
         ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, {toggle.command}, toggle.what);
         ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, {toggle.command}, toggle.what);
@@ -417,7 +379,7 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
         SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     Heard.clear();
     EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(ElementOf(ID_WHITE_TURN))));
-    EXPECT_TRUE(PumpEventsUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }));
+    EXPECT_TRUE(PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }, HearingMs));
     Settle();
     EXPECT_EQ(3u, Heard.size()) << "the display and both turn buttons";
     EXPECT_EQ(L"Фигура для полухода Белых. Король.", NameOf(display.object, CHILDID_SELF));
@@ -434,7 +396,7 @@ TEST_F(ScreenReader, NothingUnderAModalBoxCanBePressed) {
     HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
     ASSERT_NE(nullptr, dialog);
     const std::wstring said = NameOf(display.object, CHILDID_SELF);
-    for (const Button& button : Buttons) {
+    for (const ButtonRow& button : Buttons) {
         const LONG child = ElementOf(button.command);
         EXPECT_EQ(STATE_SYSTEM_UNAVAILABLE, State(buttons.object, child) & STATE_SYSTEM_UNAVAILABLE) << child;
         EXPECT_EQ(E_FAIL, buttons->accDoDefaultAction(ChildId(child))) << child;
@@ -442,11 +404,11 @@ TEST_F(ScreenReader, NothingUnderAModalBoxCanBePressed) {
     PostMessageW(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main), MAKELPARAM(-1, -1));
     Settle();
     EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << "no menu under the box";
-    for (const Button& button : Buttons)
+    for (const ButtonRow& button : Buttons)
         EXPECT_EQ(button.command == ID_BLACK_TURN, IsChecked(button.command)) << button.command;
     EXPECT_EQ(said, NameOf(display.object, CHILDID_SELF));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }, HearingMs));
     EXPECT_EQ(0, State(buttons.object, ElementOf(ID_NEW_GAME)) & STATE_SYSTEM_UNAVAILABLE) << "usable again";
 }
 
@@ -480,11 +442,11 @@ TEST_F(ScreenReader, TheContextMenuReachesEveryKindOfButtonFromTheKeyboard) {
         ASSERT_NE(nullptr, menu) << choice.what;
         for (WORD key : choice.keys) TypeKeys({key});
         TypeKeys({VK_RETURN});
-        ASSERT_TRUE(PumpEventsUntil([&] { return !IsWindowVisible(menu); })) << choice.what;
-        EXPECT_TRUE(PumpEventsUntil([&] { return !Heard.empty(); })) << choice.what;
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(menu); }, HearingMs)) << choice.what;
+        EXPECT_TRUE(PumpUntil([&] { return !Heard.empty(); }, HearingMs)) << choice.what;
         Settle();
         EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << choice.what << ": a second menu";
-        for (const Button& button : Buttons) {
+        for (const ButtonRow& button : Buttons) {
             const bool checked = std::find(choice.checked.begin(), choice.checked.end(), button.command) !=
                                  choice.checked.end();
             EXPECT_EQ(checked, IsChecked(button.command)) << choice.what << " " << button.command;
@@ -502,7 +464,7 @@ TEST_F(ScreenReader, TheContextMenuReachesEveryKindOfButtonFromTheKeyboard) {
     HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
     ASSERT_NE(nullptr, dialog);
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(PumpEventsUntil([dialog] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }, HearingMs));
 }
 
 TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
@@ -527,10 +489,10 @@ TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
     }
     auto weighWhenIdle = [&] {
         Footprint idle;
-        EXPECT_TRUE(PumpEventsUntil([&] {
+        EXPECT_TRUE(PumpUntil([&] {
             idle = FootprintOf(process.hProcess);
             return idle.threads <= idleThreads;
-        })) << idle.threads << " threads, " << idleThreads << " when idle";
+        }, HearingMs)) << idle.threads << " threads, " << idleThreads << " when idle";
         return idle;
     };
     ASSERT_NO_FATAL_FAILURE(askAndRead(100));  // the libraries, COM and their first allocations

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "tests/win32/TestWindow.h"
@@ -31,40 +32,25 @@ RECT ButtonRect(int command) {
     return rect;
 }
 
-const int BlackPieces[] = {ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP,
-                           ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN};
-const int WhitePieces[] = {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP,
-                           ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN};
-
+// The entries as created, and the rows lining up: each button of the first row above its partner.
 TEST_F(ToolbarTest, TwoRowsInTheOrderOfTheStrip) {
-    // Command and image of each entry; 0, 0 is a separator.
-    const std::pair<int, int> entries[] = {
-        {0, 0}, {ID_HELP, 15}, {0, 0}, {ID_BLACK_TURN, 12}, {0, 0}, {ID_BLACK_KING, 0}, {ID_BLACK_QUEEN, 1},
-        {ID_BLACK_BISHOP, 2}, {ID_BLACK_KNIGHT, 3}, {ID_BLACK_ROOK, 4}, {ID_BLACK_PAWN, 5}, {0, 0},
-        {ID_NEW_GAME, 14}, {0, 0}, {ID_WHITE_TURN, 13}, {0, 0}, {ID_WHITE_KING, 6}, {ID_WHITE_QUEEN, 7},
-        {ID_WHITE_BISHOP, 8}, {ID_WHITE_KNIGHT, 9}, {ID_WHITE_ROOK, 10}, {ID_WHITE_PAWN, 11}};
-    ASSERT_EQ(22, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
-    for (int i = 0; i < 22; i++) {
-        const auto [command, image] = entries[i];
-        const bool piece = command >= ID_BLACK_KING && command <= ID_WHITE_PAWN;
+    ASSERT_EQ(TOOLBAR_BUTTON_COUNT, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < TOOLBAR_BUTTON_COUNT; i++) {
         TBBUTTON button = {};
         SendMessageW(ToolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        EXPECT_EQ(command, button.idCommand) << "entry " << i;
-        EXPECT_EQ(image, button.iBitmap) << "entry " << i;
-        EXPECT_EQ(command == 0 ? TBSTYLE_SEP : piece ? TBSTYLE_CHECK : TBSTYLE_BUTTON, button.fsStyle) << "entry " << i;
+        EXPECT_EQ(ToolbarButtons[i].idCommand, button.idCommand) << "entry " << i;
+        EXPECT_EQ(ToolbarButtons[i].iBitmap, button.iBitmap) << "entry " << i;
+        EXPECT_EQ(ToolbarButtons[i].fsStyle, button.fsStyle) << "entry " << i;
         EXPECT_FALSE(button.fsState & TBSTATE_CHECKED) << "entry " << i;
     }
     EXPECT_EQ(2, SendMessageW(ToolbarWindow, TB_GETROWS, 0, 0));
 
-    // The rows line up: each button of the first row stands above its partner in the second.
-    const std::pair<int, int> columns[] = {{ID_HELP, ID_NEW_GAME}, {ID_BLACK_TURN, ID_WHITE_TURN}};
-    for (const auto& [above, below] : columns) {
+    const int secondRow = ButtonIndex(ID_BLACK_PAWN) + 1;
+    ASSERT_EQ(BUTTON_COUNT, 2 * secondRow);
+    for (int column = 0; column < secondRow; column++) {
+        const int above = Buttons[column].command, below = Buttons[secondRow + column].command;
         EXPECT_EQ(ButtonRect(above).left, ButtonRect(below).left) << above;
         EXPECT_LT(ButtonRect(above).bottom, ButtonRect(below).top + 1) << above;
-    }
-    for (int k = 0; k < 6; k++) {
-        EXPECT_EQ(ButtonRect(BlackPieces[k]).left, ButtonRect(WhitePieces[k]).left) << k;
-        EXPECT_LT(ButtonRect(BlackPieces[k]).bottom, ButtonRect(WhitePieces[k]).top + 1) << k;
     }
 }
 
@@ -92,12 +78,11 @@ TEST_F(ToolbarTest, PieceButtonsToggleAndChangeNothingOnTheDisplay) {
     PumpMessages();
     const auto lines = AnnouncementList;
     const int picture = PieceImage;
-    for (const int* side : {BlackPieces, WhitePieces}) {
-        for (int k = 0; k < 6; k++) {
-            ASSERT_TRUE(ClickToolbarButton(side[k]));
-            EXPECT_TRUE(IsToolbarButtonChecked(side[k])) << side[k];
-            EXPECT_EQ(0, PumpMessages()) << "a piece button repainted the display: " << side[k];
-        }
+    for (const ButtonRow& piece : Buttons) {
+        if (piece.role != ButtonRole::Piece) continue;
+        ASSERT_TRUE(ClickToolbarButton(piece.command));
+        EXPECT_TRUE(IsToolbarButtonChecked(piece.command)) << piece.command;
+        EXPECT_EQ(0, PumpMessages()) << "a piece button repainted the display: " << piece.command;
     }
     EXPECT_EQ(lines, AnnouncementList);
     EXPECT_EQ(picture, PieceImage);
@@ -107,20 +92,17 @@ TEST_F(ToolbarTest, PieceButtonsToggleAndChangeNothingOnTheDisplay) {
 }
 
 TEST_F(ToolbarTest, TooltipsNameTheButtonAndWhetherItsKindIsIncluded) {
-    const std::pair<int, std::wstring> plain[] = {
-        {ID_BLACK_TURN, L"<14>"}, {ID_WHITE_TURN, L"<13>"}, {ID_NEW_GAME, L"<27>"}, {ID_HELP, L"<28>"}};
-    for (const auto& [command, text] : plain) EXPECT_EQ(text, ToolbarTooltip(command)) << command;
-
-    for (int k = 1; k <= 6; k++) {
-        const std::wstring included = L"<" + std::to_wstring(13 + 2 * k) + L">";
-        const std::wstring excluded = L"<" + std::to_wstring(14 + 2 * k) + L">";
-        for (int command : {BlackPieces[k - 1], WhitePieces[k - 1]}) {
-            EXPECT_EQ(included, ToolbarTooltip(command)) << command;
-            ClickToolbarButton(command);
-            EXPECT_EQ(excluded, ToolbarTooltip(command)) << command;
-            ClickToolbarButton(command);
-            EXPECT_EQ(included, ToolbarTooltip(command)) << command;
+    // A click toggles a piece and leaves a push button up; either way the tooltip follows the state.
+    for (const ButtonRow& button : Buttons) {
+        const std::wstring up = L"<" + std::to_wstring(button.textIn) + L">";
+        const std::wstring down = L"<" + std::to_wstring(button.textOut) + L">";
+        if (button.role == ButtonRole::Piece) {
+            EXPECT_EQ(up, ToolbarTooltip(button.command)) << button.command;
+            ClickToolbarButton(button.command);
+            EXPECT_EQ(down, ToolbarTooltip(button.command)) << button.command;
+            ClickToolbarButton(button.command);
         }
+        EXPECT_EQ(up, ToolbarTooltip(button.command)) << button.command;
     }
     // The texts in force at the moment of the request, not those at creation.
     TextTable[TS_NEW_GAME] = L"Новая партия";
