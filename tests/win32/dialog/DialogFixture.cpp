@@ -43,9 +43,7 @@ std::string ConfigBytes(const std::wstring& folder, const std::wstring& fileName
     return LineFileBytes({L"1", folder, fileName});
 }
 
-std::vector<std::wstring> TextTableNow() {
-    return std::vector<std::wstring>(std::begin(TextTable), std::begin(TextTable) + TEXT_SLOT_COUNT);
-}
+std::vector<std::wstring> TextTableNow() { return std::vector<std::wstring>(std::begin(TextTable), std::end(TextTable)); }
 
 void DialogFixture::SetUp() {
     InstallShellSpy();

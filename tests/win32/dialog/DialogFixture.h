@@ -20,7 +20,7 @@ struct FullPaint {
 
 // config.txt as SaveConfig writes it.
 std::string ConfigBytes(const std::wstring& folder, const std::wstring& fileName);
-std::vector<std::wstring> TextTableNow();  // the slots every language file fills
+std::vector<std::wstring> TextTableNow();
 
 // config.txt names Languages\Alpha.Lang.txt; Beta.Lang.txt lies beside it.
 class DialogFixture : public testing::Test {

@@ -132,7 +132,7 @@ TEST_F(LanguageSwitch, AnEmptyFilePassesTheProbeThenFallsBackToTheBuiltInTexts) 
     ASSERT_TRUE(SwitchWithAMessage(ModulePath(L"Languages\\Empty.Lang.txt"), messages, seen));
     EXPECT_EQ(L"Zarvik", messages[0].caption);
     EXPECT_EQ(L"Error Load Language File:\n\n" + ModulePath(L"Languages\\Empty.Lang.txt"), messages[0].text);
-    const std::vector<std::wstring> defaults(std::begin(DefaultTextTable), std::begin(DefaultTextTable) + TEXT_SLOT_COUNT);
+    const std::vector<std::wstring> defaults(std::begin(DefaultTextTable), std::end(DefaultTextTable));
     EXPECT_EQ(defaults, TextTableNow());
     EXPECT_EQ(DialogTextsFor(defaults), seen.texts);
     EXPECT_EQ(L"Language - Russian", seen.texts[1]);
