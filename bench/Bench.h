@@ -10,8 +10,8 @@ double Percentile(std::vector<double> values, double fraction);
 void Report(const char* name, double value, const char* unit);
 void ReportCount(const char* name, long long value, const char* unit);
 
-// The window of the space-to-paint floor; null when it can't be made.
-HWND CreateFloorWindow(int clientWidth, int clientHeight);
+// The window of the space-to-paint floor, stretching a picture of the given size; null when it can't be made.
+HWND CreateFloorWindow(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
 void DestroyFloorWindow(HWND window);
 
 void MeasureSpaceToPaint();

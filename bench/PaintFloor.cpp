@@ -9,6 +9,7 @@
 static HDC FloorBuffer = nullptr;  // a memory DC holding the half-size picture, made once
 static HBITMAP FloorPicture = nullptr;
 static HGDIOBJ FloorPrevious = nullptr;
+static SIZE FloorPictureSize = {};
 
 static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -20,8 +21,8 @@ static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam
         HDC dc = BeginPaint(window, &paint);
         RECT client;
         GetClientRect(window, &client);
-        StretchBlt(dc, 0, 0, client.right, client.bottom, FloorBuffer, 0, 0, client.right / 2, client.bottom / 2,
-                   SRCCOPY);
+        StretchBlt(dc, 0, 0, client.right, client.bottom, FloorBuffer, 0, 0, FloorPictureSize.cx,
+                   FloorPictureSize.cy, SRCCOPY);
         EndPaint(window, &paint);
         return 0;
     }
@@ -30,6 +31,7 @@ static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 static bool PrepareFloorPicture(int width, int height) {
+    FloorPictureSize = {width, height};
     void* pixels = nullptr;
     FloorPicture = CreateDib32(width, height, &pixels);
     FloorBuffer = CreateCompatibleDC(nullptr);
@@ -39,8 +41,9 @@ static bool PrepareFloorPicture(int width, int height) {
     return true;
 }
 
-// Made like the main window: same class style and background, same frame, client area of the given size.
-HWND CreateFloorWindow(int clientWidth, int clientHeight) {
+// Made like the main window: same class style and background, same frame, client area of the given size;
+// the picture is the display's back buffer size, half the client area's at 96 DPI.
+HWND CreateFloorWindow(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight) {
     WNDCLASSW windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = FloorWindowProc;
@@ -48,7 +51,7 @@ HWND CreateFloorWindow(int clientWidth, int clientHeight) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     windowClass.lpszClassName = L"PAINTFLOOR";
-    if (!RegisterClassW(&windowClass) || !PrepareFloorPicture(clientWidth / 2, clientHeight / 2)) return nullptr;
+    if (!RegisterClassW(&windowClass) || !PrepareFloorPicture(pictureWidth, pictureHeight)) return nullptr;
     RECT outer = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
     return CreateWindowExW(0, L"PAINTFLOOR", L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,

@@ -12,6 +12,8 @@
 #define IDB_DIALOG_PICTURE      134     // 130 x 171, 8 bits per pixel
 #define IDC_TOOLBAR             131     // the toolbar's control id
 #define IDD_DRAW_RECORD         135     // the draw record, modeless
+#define DIALOG_PICTURE_UNITS_X   65     // the picture's box in the system dialog, in dialog units
+#define DIALOG_PICTURE_UNITS_Y   86
 
 // Window commands
 #define ID_ABOUT                105     // accelerators: open the system dialog

@@ -63,7 +63,7 @@ static DisplayContent ContentNow(int top) {
     return now;
 }
 
-void ReleaseBackBuffer() {
+static void DropBackBuffer() {
     if (BackBuffer.bitmap != nullptr) DeleteObject(BackBuffer.bitmap);
     BackBuffer = {};
     Composed.reset();
@@ -72,7 +72,7 @@ void ReleaseBackBuffer() {
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
 static void FitBackBuffer(int w, int h) {
     if (w == BackBuffer.width && h == BackBuffer.height) return;
-    ReleaseBackBuffer();
+    DropBackBuffer();
     BackBuffer.width = w;
     BackBuffer.height = h;
     if (w <= 0 || h <= 0) return;  // a minimised or collapsed window: nothing to draw into
@@ -138,14 +138,32 @@ void PaintDisplay() {
     EndPaint(MainWindowHandle, &paint);
 }
 
+// Loaded at the first picture and kept, for the module it came from: loading it took more than half of
+// a draw's composing. As a section it keeps its 4-bit pixels, with no conversion to the screen's format.
+static HBITMAP Strip = nullptr;
+static HINSTANCE StripModule = nullptr;
+
+static HBITMAP PieceStrip() {
+    if (Strip != nullptr && StripModule == InstanceHandle) return Strip;
+    if (Strip != nullptr) DeleteObject(Strip);
+    StripModule = InstanceHandle;
+    Strip = static_cast<HBITMAP>(
+        LoadImageW(InstanceHandle, MAKEINTRESOURCEW(IDB_PIECE_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    return Strip;
+}
+
+void ReleaseBackBuffer() {
+    DropBackBuffer();
+    if (Strip != nullptr) DeleteObject(Strip);
+    Strip = nullptr;
+    StripModule = nullptr;
+}
+
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
 // A window too short or too narrow for the tile simply cuts it.
 void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
     if (PieceImage == 0) return;
-    // As a section the strip keeps its 4-bit pixels: no conversion to the screen's format at every paint,
-    // which made loading it take most of a paint's time.
-    auto strip = static_cast<HBITMAP>(
-        LoadImageW(InstanceHandle, MAKEINTRESOURCEW(IDB_PIECE_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP strip = PieceStrip();
     if (strip == nullptr) return;
     BITMAP shape = {};
     int side = GetObjectW(strip, sizeof(shape), &shape) != 0 ? shape.bmHeight : 0;
@@ -160,7 +178,6 @@ void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
         SelectObject(tiles, previous);
         DeleteDC(tiles);
     }
-    DeleteObject(strip);
 }
 
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {

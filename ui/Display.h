@@ -19,7 +19,7 @@ extern COLORREF TextColour;
 
 void PaintDisplay();
 void PaintDisplayBackground(HDC target);
-void ReleaseBackBuffer();
+void ReleaseBackBuffer();  // and the strip the pictures come from
 void DrawPiecePicture(HDC target, int w, int h, int top);
 void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
 void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);

@@ -54,7 +54,7 @@ static void ReplaceItem(HWND list, int index, const std::wstring& text) {
 static int ItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
 
 // Changes are made with the list's drawing off: each one would otherwise redraw the scroll bar at once,
-// which made a draw ten times slower. Then the list scrolls as far as it can, so the latest lines stand
+// which made a draw five times slower. Then the list scrolls as far as it can, so the latest lines stand
 // just above the tally, and is drawn once.
 static void BeginChanges(HWND list) { SendMessageW(list, WM_SETREDRAW, FALSE, 0); }
 
@@ -93,7 +93,7 @@ void FollowDrawRecord() {
 
 // A draw either lengthens the last line or starts a new one, and changes the tally; at the record's
 // limit it also shortens the first line or lets it go. Only those items change, so a draw costs the
-// same however long the game.
+// same however many lines the game has.
 static void CatchUp() {
     FollowPosted = false;
     if (ShowsTheRecord()) return;

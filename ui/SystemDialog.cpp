@@ -8,6 +8,7 @@
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
+#include "ui/DisplayScale.h"
 #include "ui/FontChoice.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/OnDemandLibraries.h"
@@ -96,24 +97,57 @@ static INT_PTR OnDialogCommand(HWND dialog, int command) {
     return FALSE;
 }
 
-static BOOL CALLBACK ReleasePictureOf(HWND control, LPARAM) {
+// Sets the picture of every bitmap control (null: none) and deletes the one it had.
+static BOOL CALLBACK ReplacePictureOf(HWND control, LPARAM picture) {
     if ((GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) return TRUE;
-    HANDLE picture = reinterpret_cast<HANDLE>(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (picture != nullptr) DeleteObject(picture);
+    HANDLE previous = reinterpret_cast<HANDLE>(SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, picture));
+    if (previous != nullptr && previous != reinterpret_cast<HANDLE>(picture)) DeleteObject(previous);
     return TRUE;
 }
 
 // The picture control loads bitmap 134 from the template and not every static control deletes it again,
 // so each opening would leak one bitmap; taking it back first keeps it from being deleted twice.
-static void ReleaseDialogPicture(HWND dialog) { EnumChildWindows(dialog, ReleasePictureOf, 0); }
+static void ReleaseDialogPicture(HWND dialog) { EnumChildWindows(dialog, ReplacePictureOf, 0); }
+
+// The dialog's units follow the system's scaling for dialogs (Wine 8 keeps "System" 8 at its 96-DPI
+// size at every DPI) but a bitmap control keeps the bitmap's own size: where the units grew, the picture
+// is grown in whole pixels to fill its box in the template as it does at 96 DPI, and the control follows.
+static void FitDialogPicture(HWND dialog) {
+    RECT box = {0, 0, DIALOG_PICTURE_UNITS_X, DIALOG_PICTURE_UNITS_Y};
+    MapDialogRect(dialog, &box);
+    auto original = static_cast<HBITMAP>(LoadImageW(InstanceHandle, MAKEINTRESOURCEW(IDB_DIALOG_PICTURE), IMAGE_BITMAP,
+                                                    0, 0, LR_CREATEDIBSECTION));
+    BITMAP shape = {};
+    HBITMAP scaled = nullptr;
+    if (original != nullptr && GetObjectW(original, sizeof(shape), &shape) != 0 && shape.bmWidth > 0 &&
+        shape.bmHeight > 0) {
+        // Whichever side fills its box first sets the scale; at 96 DPI that is the bitmap's own size.
+        SIZE size = {box.right, MulDiv(shape.bmHeight, box.right, shape.bmWidth)};
+        if (size.cy > box.bottom) size = {MulDiv(shape.bmWidth, box.bottom, shape.bmHeight), box.bottom};
+        if (size.cx > shape.bmWidth)  // never smaller than drawn: a box short of it stays as it always was
+            scaled = StretchBitmapNearest(original, size.cx, size.cy);
+    }
+    if (original != nullptr) DeleteObject(original);
+    if (scaled != nullptr) EnumChildWindows(dialog, ReplacePictureOf, reinterpret_cast<LPARAM>(scaled));
+}
+
+// The picture is fitted again once the system has laid the dialog out for a monitor of another scale.
+constexpr UINT WM_FIT_PICTURE = WM_APP + 1;
 
 INT_PTR CALLBACK SystemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         SetDialogTexts(dialog);
+        FitDialogPicture(dialog);
         return TRUE;  // the focus goes to Game Rules Help, the default button, so Enter opens the help
     case WM_COMMAND:
         return OnDialogCommand(dialog, LOWORD(wParam));  // the notification code makes no difference
+    case WM_DPICHANGED:  // the system lays the controls out anew after this; the picture is ours
+        PostMessageW(dialog, WM_FIT_PICTURE, 0, 0);
+        return FALSE;
+    case WM_FIT_PICTURE:
+        FitDialogPicture(dialog);
+        return TRUE;
     case WM_DESTROY:
         ReleaseDialogPicture(dialog);
         return FALSE;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/AnnouncementList.h"
+#include "core/DrawRecord.h"
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
@@ -196,3 +197,27 @@ TEST(RecordWindowInProcess, TheDrawsAreTheGeneratorsWithTheRecordOpenOrClosed) {
     EXPECT_EQ(pictures[0], pictures[1]);
     CloseTestMainWindow();
 }
+
+// At the limit each draw lets the oldest go: the first line shortens, then goes, as in the record itself.
+TEST(RecordWindowInProcess, FollowsTheRecordPastItsLimit) {
+    ASSERT_TRUE(OpenTestMainWindow());
+    ResetTextTableToDefaults();
+    ClearDrawRecord();
+    AddToDrawRecord(Side::Black, PieceKind::Pawn);
+    AddToDrawRecord(Side::Black, PieceKind::Pawn);
+    for (std::size_t i = 2; i < DRAW_RECORD_LIMIT; i++) AddToDrawRecord(Side::White, PieceKind::Knight);
+    SendCommand(ID_DRAW_RECORD);
+    auto listedText = [] {
+        std::wstring text;
+        for (const std::wstring& line : ListedLines(DrawRecordWindow, true)) text += line + L"\r\n";
+        return text;
+    };
+    for (std::uint64_t firstLine : {0, 0, 1}) {
+        ASSERT_EQ(firstLine, FirstRecordLine());
+        EXPECT_TRUE(PumpUntil([&] { return listedText() == DrawRecordText(); })) << RecordDrawCount();
+        AddToDrawRecord(Side::White, PieceKind::Knight);
+        FollowDrawRecord();
+    }
+    CloseTestMainWindow();
+}
+
