@@ -4,8 +4,10 @@
 
 #include <new>
 
+#include "core/Buttons.h"
 #include "ui/AccessibleDisplay.h"
 #include "ui/AccessibleToolbar.h"
+#include "ui/Display.h"
 #include "ui/OnDemandLibraries.h"
 #include "ui/ToolbarButtons.h"
 #include "ui/UiServices.h"
@@ -61,7 +63,9 @@ static LRESULT AnswerRequest(ServedObject& served, HWND window, WPARAM flags) {
         served = {window, MakeObject<Object>(window)};
     }
     if (served.object == nullptr) return 0;
-    return CallLresultFromObject(__uuidof(IAccessible), flags, served.object);
+    // A failure is a COM error code; 0 instead lets the platform answer with its own object.
+    const LRESULT answer = CallLresultFromObject(__uuidof(IAccessible), flags, served.object);
+    return FAILED(static_cast<HRESULT>(answer)) ? 0 : answer;
 }
 
 LRESULT AnswerDisplayRequest(WPARAM flags) {
@@ -88,14 +92,27 @@ void MakeToolbarAccessible() {
         SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleToolbarProc)));
 }
 
-// Raised for every press, even when the text comes out as before: the player pressed and must hear.
+// Raised for every press, even when the text comes out as before: the player pressed and must hear. Some
+// screen readers speak no name change of an object without the focus; UI Automation's notification
+// (Windows 10 1709 on) reaches them, and is raised only while the system says a screen reader runs.
 void AnnounceDisplay() {
-    if (MainWindowHandle != nullptr)
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, MainWindowHandle, OBJID_CLIENT, CHILDID_SELF);
+    if (MainWindowHandle == nullptr) return;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, MainWindowHandle, OBJID_CLIENT, CHILDID_SELF);
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) && screenReader)
+        RaiseUiaNotification(MainWindowHandle, DisplayText());  // where the system has none, the event above serves
 }
 
+// A piece button's name says whether its kind is in the draw, so it changes with the state.
 void AnnounceButtonState(int command) {
-    LONG element = CheckButtonElement(command);
-    if (element != 0 && ToolbarWindow != nullptr)
-        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+    const LONG element = ButtonElement(command);
+    if (element == 0 || ToolbarWindow == nullptr) return;
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+    if (IsPieceButton(command)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, element);
+}
+
+void AnnounceButtonNames() {
+    if (ToolbarWindow == nullptr) return;
+    for (const ButtonRow& button : Buttons)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, ButtonElement(button.command));
 }

@@ -14,4 +14,5 @@ void MakeToolbarAccessible();
 void ForgetAccessibleObjects();
 
 void AnnounceDisplay();
-void AnnounceButtonState(int command);
+void AnnounceButtonState(int command);  // its checked state changed
+void AnnounceButtonNames();             // the language changed

@@ -27,12 +27,16 @@ AccessibleObject::~AccessibleObject() { standard->Release(); }
 // A handle can be reused by a later window, so the generation decides, not the handle alone.
 bool AccessibleObject::Gone() const { return generation != WindowGeneration || !IsWindow(window); }
 
+// An object with elements of its own answers for every child it has; any other id names nothing, and
+// handing it to the standard object would answer for a child the screen reader never saw.
 LONG AccessibleObject::Element(const VARIANT& child) const {
-    if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > elementCount) return -1;
-    return child.lVal;
+    const bool valid = child.vt == VT_I4 && child.lVal >= CHILDID_SELF && child.lVal <= elementCount;
+    if (elementCount == 0) return valid ? child.lVal : NOT_OURS;
+    return valid ? child.lVal : REFUSED;
 }
 
 HRESULT AccessibleObject::QueryInterface(REFIID interfaceId, void** object) {
+    if (object == nullptr) return E_POINTER;
     if (interfaceId != __uuidof(IUnknown) && interfaceId != __uuidof(IDispatch) &&
         interfaceId != __uuidof(IAccessible)) {
         *object = nullptr;
@@ -53,11 +57,13 @@ ULONG AccessibleObject::Release() {
 
 // No type information: clients call the IAccessible methods directly, as every screen reader does.
 HRESULT AccessibleObject::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
 HRESULT AccessibleObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info == nullptr) return E_POINTER;
     *info = nullptr;
     return E_NOTIMPL;
 }
@@ -69,11 +75,13 @@ HRESULT AccessibleObject::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIAN
 }
 
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
+    if (parent == nullptr) return E_POINTER;
     *parent = nullptr;
     return Gone() ? RPC_E_DISCONNECTED : standard->get_accParent(parent);
 }
 
 HRESULT AccessibleObject::get_accChildCount(LONG* count) {
+    if (count == nullptr) return E_POINTER;
     *count = 0;
     if (Gone()) return RPC_E_DISCONNECTED;
     if (elementCount == 0) return standard->get_accChildCount(count);
@@ -83,115 +91,127 @@ HRESULT AccessibleObject::get_accChildCount(LONG* count) {
 
 // Elements have no object of their own: the caller asks this one about them by number.
 HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
+    if (object == nullptr) return E_POINTER;
     *object = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    return Element(child) > CHILDID_SELF ? S_FALSE : standard->get_accChild(child, object);
+    auto ask = [&] { return standard->get_accChild(child, object); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
+    if (name == nullptr) return E_POINTER;
     *name = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? Name(element, name) : standard->get_accName(child, name);
+    return Route(child, [&](LONG element) { return Name(element, name); },
+                 [&] { return standard->get_accName(child, name); });
 }
 
 // Our elements have a name and nothing more to say.
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
+    if (value == nullptr) return E_POINTER;
     *value = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    return Element(child) > CHILDID_SELF ? S_FALSE : standard->get_accValue(child, value);
+    auto ask = [&] { return standard->get_accValue(child, value); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+    if (description == nullptr) return E_POINTER;
     *description = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    return Element(child) > CHILDID_SELF ? S_FALSE : standard->get_accDescription(child, description);
+    auto ask = [&] { return standard->get_accDescription(child, description); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
+    if (role == nullptr) return E_POINTER;
     MarkEmpty(role);
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? Role(element, role) : standard->get_accRole(child, role);
+    return Route(child, [&](LONG element) { return Role(element, role); },
+                 [&] { return standard->get_accRole(child, role); });
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
+    if (state == nullptr) return E_POINTER;
     MarkEmpty(state);
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? State(element, state) : standard->get_accState(child, state);
+    return Route(child, [&](LONG element) { return State(element, state); },
+                 [&] { return standard->get_accState(child, state); });
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
+    if (help == nullptr) return E_POINTER;
     *help = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    return Element(child) > CHILDID_SELF ? S_FALSE : standard->get_accHelp(child, help);
+    auto ask = [&] { return standard->get_accHelp(child, help); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT child, LONG* topic) {
+    if (helpFile == nullptr || topic == nullptr) return E_POINTER;
     *helpFile = nullptr;
-    return Gone() ? RPC_E_DISCONNECTED : standard->get_accHelpTopic(helpFile, child, topic);
+    *topic = -1;
+    auto ask = [&] { return standard->get_accHelpTopic(helpFile, child, topic); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
+    if (shortcut == nullptr) return E_POINTER;
     *shortcut = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    return Element(child) > CHILDID_SELF ? S_FALSE : standard->get_accKeyboardShortcut(child, shortcut);
+    auto ask = [&] { return standard->get_accKeyboardShortcut(child, shortcut); };
+    return Route(child, [&](LONG element) { return element > CHILDID_SELF ? S_FALSE : ask(); }, ask);
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
+    if (child == nullptr) return E_POINTER;
     MarkEmpty(child);
     return Gone() ? RPC_E_DISCONNECTED : standard->get_accFocus(child);
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* children) {
+    if (children == nullptr) return E_POINTER;
     MarkEmpty(children);
     return Gone() ? RPC_E_DISCONNECTED : standard->get_accSelection(children);
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
+    if (action == nullptr) return E_POINTER;
     *action = nullptr;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? DefaultAction(element, action) : standard->get_accDefaultAction(child, action);
+    return Route(child, [&](LONG element) { return DefaultAction(element, action); },
+                 [&] { return standard->get_accDefaultAction(child, action); });
 }
 
 HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
-    return Gone() ? RPC_E_DISCONNECTED : standard->accSelect(flags, child);
+    auto ask = [&] { return standard->accSelect(flags, child); };
+    return Route(child, [&](LONG) { return ask(); }, ask);
 }
 
 HRESULT AccessibleObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
     *left = *top = *width = *height = 0;
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? Location(element, left, top, width, height)
-                        : standard->accLocation(left, top, width, height, child);
+    return Route(child, [&](LONG element) { return Location(element, left, top, width, height); },
+                 [&] { return standard->accLocation(left, top, width, height, child); });
 }
 
 HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    if (end == nullptr) return E_POINTER;
     MarkEmpty(end);
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(start);
-    return element >= 0 ? Navigate(direction, element, end) : standard->accNavigate(direction, start, end);
+    return Route(start, [&](LONG element) { return Navigate(direction, element, end); },
+                 [&] { return standard->accNavigate(direction, start, end); });
 }
 
 HRESULT AccessibleObject::accHitTest(LONG x, LONG y, VARIANT* child) {
+    if (child == nullptr) return E_POINTER;
     MarkEmpty(child);
     return Gone() ? RPC_E_DISCONNECTED : HitTest(x, y, child);
 }
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
-    if (Gone()) return RPC_E_DISCONNECTED;
-    LONG element = Element(child);
-    return element >= 0 ? DoDefaultAction(element) : standard->accDoDefaultAction(child);
+    return Route(child, [&](LONG element) { return DoDefaultAction(element); },
+                 [&] { return standard->accDoDefaultAction(child); });
 }
 
 HRESULT AccessibleObject::put_accName(VARIANT child, BSTR name) {
-    return Gone() ? RPC_E_DISCONNECTED : standard->put_accName(child, name);
+    auto ask = [&] { return standard->put_accName(child, name); };
+    return Route(child, [&](LONG) { return ask(); }, ask);
 }
 
 HRESULT AccessibleObject::put_accValue(VARIANT child, BSTR value) {
-    return Gone() ? RPC_E_DISCONNECTED : standard->put_accValue(child, value);
+    auto ask = [&] { return standard->put_accValue(child, value); };
+    return Route(child, [&](LONG) { return ask(); }, ask);
 }
 
 HRESULT AccessibleObject::Name(LONG element, BSTR* name) { return standard->get_accName(ChildId(element), name); }

@@ -12,8 +12,9 @@
 void DisconnectAccessibleObjects();
 
 // Answers the calls of a screen reader about one window. Its own elements (numbered 1 to elementCount,
-// without objects of their own) and the object itself go to the protected functions below; any other
-// child id, and everything those leave alone, goes to the standard object.
+// without objects of their own) and the object itself go to the protected functions below, and any other
+// child id is refused (E_INVALIDARG); an object without elements hands other ids to the standard object,
+// as it does everything the protected functions leave alone. A null out-parameter gets E_POINTER.
 class AccessibleObject : public IAccessible {
 public:
     // Takes over the reference to standard.
@@ -73,8 +74,20 @@ protected:
     const LONG elementCount;
 
 private:
+    static constexpr LONG NOT_OURS = -1;  // for the standard object
+    static constexpr LONG REFUSED = -2;   // names no child
+
     bool Gone() const;
-    LONG Element(const VARIANT& child) const;  // -1 for a child id that is not ours
+    LONG Element(const VARIANT& child) const;
+
+    // ours(element) for the object and its elements, others() for the ids that are not ours.
+    template <typename Ours, typename Others>
+    HRESULT Route(const VARIANT& child, Ours ours, Others others) const {
+        if (Gone()) return RPC_E_DISCONNECTED;
+        const LONG element = Element(child);
+        if (element == REFUSED) return E_INVALIDARG;
+        return element == NOT_OURS ? others() : ours(element);
+    }
 
     LONG references = 1;
     IAccessible* standard;

@@ -1,4 +1,5 @@
-// The toolbar as a screen reader sees it: one element per button, in toolbar order, separators left out.
+// The toolbar as a screen reader sees it: one element per entry, separators included, numbered by toolbar
+// index + 1 as the platform's own toolbar object and its events number them.
 #pragma once
 
 #include "ui/AccessibleObject.h"
@@ -18,5 +19,5 @@ protected:
     HRESULT HitTest(LONG x, LONG y, VARIANT* child) override;
 };
 
-// The element of the check button that carries command; 0 when no check button carries it.
-LONG CheckButtonElement(int command);
+// The element of the button that carries command; 0 when no button carries it.
+LONG ButtonElement(int command);

@@ -3,8 +3,13 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "text/Config.h"
 #include "text/TextResources.h"
+#include "text/TextTable.h"
 #include "ui/Accessibility.h"
 #include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
@@ -21,11 +26,13 @@ bool SwitchLanguage(HWND dialog) {
         return false;
     }
     const std::wstring said = DisplayText();
+    const std::vector<std::wstring> texts(std::begin(TextTable), std::end(TextTable));
     // A bad language file leaves the built-in texts, and the players hear of it now.
     if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
     RequestRepaint();
     RefreshDrawRecordTexts();
     if (DisplayText() != said) AnnounceDisplay();
+    if (!std::equal(texts.begin(), texts.end(), std::begin(TextTable))) AnnounceButtonNames();
     return true;
 }
 

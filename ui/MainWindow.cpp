@@ -6,6 +6,7 @@
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "ui/Accessibility.h"
+#include "ui/ContextMenu.h"
 #include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
 #include "ui/DisplayScale.h"
@@ -141,11 +142,6 @@ static void OnDpiChanged(int dpi, const RECT& suggested) {
     RequestRepaint();  // also when the rectangle kept the size
 }
 
-// Only the release draws, so holding the bar down (auto-repeat) gives one draw.
-static void OnKeyUp(WPARAM key) {
-    if (key == VK_SPACE) PlayAndShow(NextTurn);
-}
-
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DESTROY:
@@ -176,8 +172,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnNotify(reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     case WM_KEYUP:
-        OnKeyUp(wParam);
+        if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
+        PlayAndShow(NextTurn);          // only the release draws, so holding the bar down gives one draw
         FollowDrawRecord();
+        return 0;
+    case WM_CONTEXTMENU:
+        OpenContextMenu(window, lParam);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));

@@ -18,6 +18,10 @@ using CoLockObjectExternalFunction = HRESULT(WINAPI*)(IUnknown*, BOOL, BOOL);
 using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);
 using SysAllocStringLenFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
+using SysFreeStringFunction = void(WINAPI*)(BSTR);
+// The provider is an IRawElementProviderSimple; only handed on, so IUnknown will do.
+using UiaHostProviderFromHwndFunction = HRESULT(WINAPI*)(HWND, IUnknown**);
+using UiaRaiseNotificationEventFunction = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
 
 ShellExecuteFunction ShellExecuteEntry = nullptr;
 static ChooseFontFunction ChooseFontEntry = nullptr;
@@ -29,6 +33,10 @@ static CoLockObjectExternalFunction CoLockObjectExternalEntry = nullptr;
 static CreateStdAccessibleObjectFunction CreateStdAccessibleObjectEntry = nullptr;
 static LresultFromObjectFunction LresultFromObjectEntry = nullptr;
 static SysAllocStringLenFunction SysAllocStringLenEntry = nullptr;
+static SysFreeStringFunction SysFreeStringEntry = nullptr;
+static UiaHostProviderFromHwndFunction UiaHostProviderFromHwndEntry = nullptr;
+static UiaRaiseNotificationEventFunction UiaRaiseNotificationEventEntry = nullptr;
+static bool NotificationLookedUp = false;
 
 enum class ComUse { Untried, Ours, Others, Unavailable };
 static ComUse ComState = ComUse::Untried;
@@ -121,8 +129,10 @@ std::uint32_t MillisecondClock() {
 
 // Most games never meet a screen reader, so nothing of this is loaded before one asks. OLE32 and
 // OLEAUT32 come first: OLEACC imports both, and then finds the system folder's copies already loaded.
+// A thread already in the multithreaded apartment would take the calls on other threads, reading the texts
+// while this one replaces them; the platform's own objects serve then.
 bool LoadAccessibility() {
-    return InitialiseCom() && Resolve(CoLockObjectExternalEntry, L"ole32.dll", "CoLockObjectExternal") != nullptr &&
+    return InitialiseCom() && ComState == ComUse::Ours && Resolve(CoLockObjectExternalEntry, L"ole32.dll", "CoLockObjectExternal") != nullptr &&
            Resolve(SysAllocStringLenEntry, L"oleaut32.dll", "SysAllocStringLen") != nullptr &&
            Resolve(CreateStdAccessibleObjectEntry, L"oleacc.dll", "CreateStdAccessibleObject") != nullptr &&
            Resolve(LresultFromObjectEntry, L"oleacc.dll", "LresultFromObject") != nullptr;
@@ -142,4 +152,35 @@ HRESULT CallCoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockRel
 
 BSTR CallSysAllocString(const std::wstring& text) {
     return SysAllocStringLenEntry(text.c_str(), static_cast<UINT>(text.size()));
+}
+
+// Its values in the platform's enumerations: an action completed, and only the latest one matters.
+constexpr int NOTIFICATION_ACTION_COMPLETED = 2;
+constexpr int NOTIFICATION_IMPORTANT_MOST_RECENT = 1;
+
+// Looked up once: where the call is missing, every draw would load the library again for nothing.
+bool RaiseUiaNotification(HWND window, const std::wstring& text) {
+    if (!LoadAccessibility()) return false;  // first, as for OLEACC: the libraries it imports
+    if (!NotificationLookedUp) {
+        NotificationLookedUp = true;
+        HMODULE automation = LoadSystemLibrary(L"uiautomationcore.dll");
+        UiaHostProviderFromHwndEntry = EntryOf<UiaHostProviderFromHwndFunction>(automation, "UiaHostProviderFromHwnd");
+        UiaRaiseNotificationEventEntry =
+            EntryOf<UiaRaiseNotificationEventFunction>(automation, "UiaRaiseNotificationEvent");
+    }
+    if (UiaHostProviderFromHwndEntry == nullptr || UiaRaiseNotificationEventEntry == nullptr ||
+        Resolve(SysFreeStringEntry, L"oleaut32.dll", "SysFreeString") == nullptr)
+        return false;
+    IUnknown* provider = nullptr;
+    if (FAILED(UiaHostProviderFromHwndEntry(window, &provider)) || provider == nullptr) return false;
+    BSTR said = CallSysAllocString(text);
+    BSTR activity = CallSysAllocString(L"Zarvik.Display");
+    HRESULT raised = E_OUTOFMEMORY;
+    if (said != nullptr && activity != nullptr)
+        raised = UiaRaiseNotificationEventEntry(provider, NOTIFICATION_ACTION_COMPLETED,
+                                                NOTIFICATION_IMPORTANT_MOST_RECENT, said, activity);
+    SysFreeStringEntry(said);
+    SysFreeStringEntry(activity);
+    provider->Release();
+    return SUCCEEDED(raised);
 }

@@ -1,5 +1,5 @@
 // The libraries loaded the first time they are needed, only ever from the system folder: the common
-// dialogs, the shell, the clock and what serves screen readers (OLEACC, OLE32, OLEAUT32).
+// dialogs, the shell, the clock and what serves screen readers (OLEACC, OLE32, OLEAUT32, UIAutomationCore).
 #pragma once
 
 #include <windows.h>
@@ -35,3 +35,7 @@ HRESULT CallCreateStdAccessibleObject(HWND window, LONG objectId, REFIID interfa
 LRESULT CallLresultFromObject(REFIID interfaceId, WPARAM flags, IUnknown* object);
 HRESULT CallCoLockObjectExternal(IUnknown* object, BOOL lock, BOOL lastUnlockReleases);
 BSTR CallSysAllocString(const std::wstring& text);  // null when out of memory
+
+// UI Automation's notification with the text, for the window; false where the system has none (before
+// Windows 10 1709, and Wine) or it failed.
+bool RaiseUiaNotification(HWND window, const std::wstring& text);

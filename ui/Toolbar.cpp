@@ -113,3 +113,21 @@ void OnTooltipRequest(NMTTDISPINFOW* request) {
     TooltipBuffer[length] = L'\0';
     request->lpszText = TooltipBuffer;
 }
+
+// A check button toggles, then the main window hears of the click as from the mouse, and announces it as
+// after a click. Posted, because Help opens the modal dialog and the caller must not wait until it closes.
+// A screen reader or a menu still reaches the buttons while a modal box is up, but nothing may change the
+// game behind the box then.
+bool PressButton(int command) {
+    if (ToolbarWindow == nullptr || !IsWindowEnabled(MainWindowHandle)) return false;
+    TBBUTTONINFOW entry = {};
+    entry.cbSize = sizeof entry;
+    entry.dwMask = TBIF_STATE;
+    if (SendMessageW(ToolbarWindow, TB_GETBUTTONINFOW, command, reinterpret_cast<LPARAM>(&entry)) == -1 ||
+        !(entry.fsState & TBSTATE_ENABLED) || (entry.fsState & TBSTATE_HIDDEN))
+        return false;
+    if (IsPieceButton(command))
+        SendMessageW(ToolbarWindow, TB_CHECKBUTTON, command, MAKELPARAM(!(entry.fsState & TBSTATE_CHECKED), 0));
+    PostMessageW(MainWindowHandle, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), reinterpret_cast<LPARAM>(ToolbarWindow));
+    return true;
+}

@@ -17,4 +17,6 @@ void CreateToolbar(HWND parent);
 void ScaleToolbar(int dpi);
 void ReleaseToolbarImages();
 std::wstring TooltipText(int command);
+// What a click on the button does; false when a click would do nothing or a modal box is up.
+bool PressButton(int command);
 void OnTooltipRequest(NMTTDISPINFOW* request);

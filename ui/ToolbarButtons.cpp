@@ -3,6 +3,7 @@
 
 #include "core/ButtonState.h"
 #include "resources/resource.h"
+#include "ui/Accessibility.h"
 
 HWND ToolbarWindow = nullptr;
 
@@ -15,8 +16,13 @@ static bool AskToolbar(UINT message, int command, LPARAM lParam) {
 
 bool IsButtonChecked(int command) { return AskToolbar(TB_ISBUTTONCHECKED, command, 0); }
 
+// Draws and New Game change states behind the screen reader's back, so each change is announced here.
 bool CheckButton(int command, bool checked) {
-    return AskToolbar(TB_CHECKBUTTON, command, MAKELPARAM(checked, 0));
+    const LRESULT before = ToolbarWindow != nullptr ? SendMessageW(ToolbarWindow, TB_GETSTATE, command, 0) : -1;
+    const bool was = before != -1 && (before & TBSTATE_CHECKED) != 0;
+    const bool done = AskToolbar(TB_CHECKBUTTON, command, MAKELPARAM(checked, 0));
+    if (done && was != checked) AnnounceButtonState(command);
+    return done;
 }
 
 bool EnableButton(int command, bool enabled) {

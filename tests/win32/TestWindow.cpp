@@ -173,6 +173,19 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+void TypeKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD key, DWORD flags) {
+        INPUT input = {INPUT_KEYBOARD, {}};
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (WORD key : keys) add(key, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
 
 std::wstring FullTitle() { return ProductTitleText() + L" version " + std::to_wstring(ProductVersion); }

@@ -29,6 +29,9 @@ void ResizeClientArea(int width, int height);
 void SendCommand(int command);
 // A real release of the space bar (scan code 0x39, previously down), without pumping.
 void ReleaseSpace();
+// Real keyboard input to the window with the focus, in whichever process: the keys pressed in order and
+// let go in reverse, as a player holding Shift and pressing F10 would.
+void TypeKeys(const std::vector<WORD>& keys);
 
 // Fills every text slot with "<n>" (slot 0 "1"), so a wrong slot shows in a comparison.
 void FillTextTableWithSlotNumbers();

@@ -5,10 +5,14 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <set>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/StartUp.h"
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
@@ -16,6 +20,7 @@
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
 #include "ui/MainWindow.h"
+#include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
 
 namespace {
@@ -185,23 +190,14 @@ TEST_F(MainWindowTest, ExitCommandEndsTheLoopWithCodeZero) {
     EXPECT_FALSE(IsWindow(MainWindowHandle));
 }
 
-// Types a character with Alt held, as the keyboard would: Alt, then the keys that make the character in
-// the current layout. The loop's TranslateMessage turns them into WM_SYSCHAR.
+// Types a character with Alt held: Alt, then the keys that make the character in the current layout. The
+// loop's TranslateMessage turns them into WM_SYSCHAR.
 void TypeWithAlt(wchar_t character) {
     SHORT keys = VkKeyScanW(character);
     std::vector<WORD> held = {VK_MENU};
     if (HIBYTE(keys) & 1) held.push_back(VK_SHIFT);
     held.push_back(LOBYTE(keys));
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD key, DWORD flags) {
-        INPUT input = {INPUT_KEYBOARD, {}};
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    for (WORD key : held) add(key, 0);
-    for (auto key = held.rbegin(); key != held.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    TypeKeys(held);
 }
 
 TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
@@ -226,6 +222,51 @@ TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
         << "only Alt+?, Alt+/ and Help open the dialog";
     EXPECT_EQ(0, exitCode);
     EXPECT_EQ(std::vector<HWND>(3, MainWindowHandle), owners);
+}
+
+// Command, text and check mark of every item, submenus' included, read in the program's own process: no
+// other can read a menu.
+using MenuItem = std::tuple<int, std::wstring, bool>;
+std::set<MenuItem> OpenMenuItems;
+
+void ReadMenu(HMENU menu) {
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW item = {sizeof item, MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE};
+        item.dwTypeData = text;
+        item.cch = 256;
+        GetMenuItemInfoW(menu, i, TRUE, &item);
+        if (item.hSubMenu != nullptr) ReadMenu(item.hSubMenu);
+        if (item.hSubMenu == nullptr && !(item.fType & MFT_SEPARATOR))
+            OpenMenuItems.insert({static_cast<int>(item.wID), text, (item.fState & MFS_CHECKED) != 0});
+    }
+}
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !IsWindowVisible(menu)) return;
+    KillTimer(nullptr, timer);
+    ReadMenu(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)));
+    EndMenu();
+}
+
+TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenAMenuThatSaysWhatTheToolbarSays) {
+    FillTextTableWithSlotNumbers();
+    StartNewGame();
+    for (int command : {ID_WHITE_QUEEN, ID_BLACK_PAWN}) SendMessageW(ToolbarWindow, TB_CHECKBUTTON, command, TRUE);
+    std::set<MenuItem> expected = {{ID_NEW_OPENING_GAME, TextTable[TS_NEW_OPENING_GAME], false},
+                                   {ID_DRAW_RECORD, TextTable[TS_RECORD], false}};
+    for (const ButtonRow& row : Buttons)
+        expected.insert({row.command, TooltipText(row.command), IsToolbarButtonChecked(row.command)});
+    SetForegroundWindow(MainWindowHandle);
+    SetFocus(MainWindowHandle);
+    for (const std::vector<WORD>& opener : {std::vector<WORD>{VK_SHIFT, VK_F10}, std::vector<WORD>{VK_APPS}}) {
+        OpenMenuItems.clear();
+        SetTimer(nullptr, 0, 30, ReadOpenMenu);
+        TypeKeys(opener);
+        EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener.back();
+        EXPECT_EQ(expected, OpenMenuItems) << opener.back();
+    }
 }
 
 }  // namespace

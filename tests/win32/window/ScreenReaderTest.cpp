@@ -7,6 +7,7 @@
 #include <oleacc.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,8 +72,8 @@ HRESULT Ask(HWND window, Held& held) {
                                       reinterpret_cast<void**>(&held.object));
 }
 
-// Elements count from 1, in the order of the button table.
-constexpr LONG ElementOf(int command) { return ButtonIndex(command) + 1; }
+const auto BlackPieces = PieceCommandsOf(Side::Black);
+const auto WhitePieces = PieceCommandsOf(Side::White);
 
 std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
@@ -82,7 +83,7 @@ std::wstring SystemFolder() {
 
 // Copies of the system's own, planted beside the program, which it must never load. OLE32 is left out:
 // Wine's WINMM imports it and loads it from beside the program at start, before any code of ours runs.
-const wchar_t* const PlantedLibraries[] = {L"oleacc.dll", L"oleaut32.dll"};
+const wchar_t* const PlantedLibraries[] = {L"oleacc.dll", L"oleaut32.dll", L"uiautomationcore.dll"};
 
 // The program with the built-in Russian texts as its language file, a second language beside it, and
 // planted libraries.
@@ -99,6 +100,7 @@ protected:
         ASSERT_TRUE(WriteStringList(test.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Test.Lang.txt"));
         ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         comInitialised = true;
+        if (screenReaderRunning) ASSERT_TRUE(SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, SPIF_UPDATEINIFILE));
         ASSERT_NO_FATAL_FAILURE(Start());
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
                                process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
@@ -118,6 +120,7 @@ protected:
             EXPECT_EQ(0u, ExitCode());
         }
         if (comInitialised) CoUninitialize();
+        if (screenReaderRunning) SystemParametersInfoW(SPI_SETSCREENREADER, FALSE, nullptr, SPIF_UPDATEINIFILE);
         ProgramFixture::TearDown();
     }
 
@@ -147,11 +150,26 @@ protected:
     }
 
     bool IsChecked(int command) { return SendMessageW(toolbar, TB_ISBUTTONCHECKED, command, 0) == 1; }
+    // The toolbar's own index + 1, as the platform numbers a toolbar's children.
+    LONG ElementOf(int command) { return static_cast<LONG>(SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0)) + 1; }
+    // Every command of that kind heard once for the button, and nothing else from the toolbar.
+    void ExpectHeardOnce(DWORD event, const std::vector<int>& commands, const char* what) {
+        for (int command : commands) EXPECT_EQ(1, CountHeard(event, toolbar, ElementOf(command))) << what << " " << command;
+        int fromToolbar = 0;
+        for (const Event& heard : Heard) fromToolbar += heard.event == event && heard.window == toolbar;
+        EXPECT_EQ(static_cast<int>(commands.size()), fromToolbar) << what;
+    }
 
+    bool screenReaderRunning = false;  // as the system knows it
     bool comInitialised = false;
     HWINEVENTHOOK hook = nullptr;
     HWND main = nullptr;
     HWND toolbar = nullptr;
+};
+
+class ScreenReaderRunning : public ScreenReader {
+protected:
+    ScreenReaderRunning() { screenReaderRunning = true; }
 };
 
 std::vector<std::wstring> ModulePaths(DWORD processId) {
@@ -186,6 +204,20 @@ TEST_F(ScreenReader, TheLibrariesComeFromTheSystemFolderWhenTheFirstObjectIsAske
     ASSERT_EQ(S_OK, Ask(main, display));
     for (const wchar_t* library : {L"oleacc.dll", L"ole32.dll", L"oleaut32.dll"})
         EXPECT_EQ(Lower(SystemFolder() + L"\\" + library), LoadedFrom(process.dwProcessId, library));
+    Command(ID_WHITE_TURN);
+    EXPECT_EQ(L"", LoadedFrom(process.dwProcessId, L"uiautomationcore.dll")) << "no screen reader running";
+}
+
+// UI Automation's notification comes with every announcement while the system knows a screen reader is
+// running, the first at start-up; Wine has the library but not the call, and the program goes on without.
+TEST_F(ScreenReaderRunning, AnnouncesThroughUiAutomationFromTheSystemFolder) {
+    EXPECT_EQ(Lower(SystemFolder() + L"\\uiautomationcore.dll"), LoadedFrom(process.dwProcessId, L"uiautomationcore.dll"));
+    Held display;
+    ASSERT_EQ(S_OK, Ask(main, display));
+    Command(ID_NEW_GAME);
+    Settle();
+    EXPECT_EQ(1, CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF));
+    EXPECT_EQ(L"Нажмите Белую кнопку (или Пробел).", NameOf(display.object, CHILDID_SELF));
 }
 
 TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
@@ -194,26 +226,33 @@ TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
     EXPECT_EQ(ROLE_SYSTEM_CLIENT, Role(display.object, CHILDID_SELF));
     EXPECT_EQ(L"Нажмите Белую кнопку (или Пробел).", NameOf(display.object, CHILDID_SELF)) << "the first game";
     // White keeps only its King and Black nothing, so every draw has one outcome.
-    for (int command : {ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN, ID_BLACK_KING,
-                        ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN})
-        SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
+    std::vector<int> out(BlackPieces.begin(), BlackPieces.end());
+    out.insert(out.end(), WhitePieces.begin() + 1, WhitePieces.end());
+    for (int command : out) SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
+    std::vector<int> all;
+    for (const ButtonRow& button : Buttons) all.push_back(button.command);
     const std::wstring whiteKing = L"Фигура для полухода Белых. Король.";
     const std::wstring blackStalemate = L"Фигура для полухода Чёрных. Пат!";
     const std::wstring newGame = L"Нажмите Белую кнопку (или Пробел).";
+    std::vector<int> released = out;  // New Game puts them back, and the turn passes to White again
+    released.insert(released.end(), {ID_BLACK_TURN, ID_WHITE_TURN});
     const struct {
         const char* what;
         std::function<void()> act;
         std::wstring said;
         int announced;
+        std::vector<int> states;  // buttons whose checked state changed
+        std::vector<int> names;   // buttons whose name changed
     } steps[] = {
-        {"White Turn", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1},
-        {"White Turn again: the same words", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1},
-        {"Black Turn: stalemate", [&] { Command(ID_BLACK_TURN); }, blackStalemate, 1},
+        {"White Turn", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1, {ID_BLACK_TURN, ID_WHITE_TURN}, {}},
+        {"White Turn again: the same words", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1, {}, {}},
+        {"Black Turn: stalemate", [&] { Command(ID_BLACK_TURN); }, blackStalemate, 1, {}, {}},
         {"space bar: Black again after a stalemate",
-         [&] { SendMessageW(main, WM_KEYUP, VK_SPACE, 0xC0390001); }, blackStalemate, 1},
-        {"New Game", [&] { Command(ID_NEW_GAME); }, newGame, 1},
-        {"another language", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 1},
-        {"the same language again: nothing new to say", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 0},
+         [&] { SendMessageW(main, WM_KEYUP, VK_SPACE, 0xC0390001); }, blackStalemate, 1, {}, {}},
+        {"New Game", [&] { Command(ID_NEW_GAME); }, newGame, 1, released, out},
+        {"another language", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 1, {}, all},
+        {"the same language again: nothing new to say", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 0,
+         {}, {}},
     };
     for (const auto& step : steps) {
         Heard.clear();
@@ -221,23 +260,30 @@ TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
         Settle();
         EXPECT_EQ(step.said, NameOf(display.object, CHILDID_SELF)) << step.what;
         EXPECT_EQ(step.announced, CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF)) << step.what;
-        EXPECT_EQ(step.announced, static_cast<int>(Heard.size())) << step.what << ": nothing else";
+        ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, step.states, step.what);
+        ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, step.names, step.what);
+        EXPECT_EQ(step.announced + step.states.size() + step.names.size(), Heard.size()) << step.what << ": nothing else";
     }
 }
 
-// The place is checked on the screen, inside the toolbar's window, and by asking what lies at its centre;
-// the clicks below land there too.
+// Numbered as the platform numbers a toolbar's children, so that its events and our answers name the
+// same button. The place is checked on the screen, inside the toolbar's window, and by asking what lies at
+// its centre; the clicks below land there too.
 TEST_F(ScreenReader, NamesEveryButtonInBothStatesWithItsRoleAndPlace) {
     Held buttons;
     ASSERT_EQ(S_OK, Ask(toolbar, buttons));
     EXPECT_EQ(ROLE_SYSTEM_TOOLBAR, Role(buttons.object, CHILDID_SELF));
-    LONG count = 0;
-    ASSERT_EQ(S_OK, buttons->get_accChildCount(&count));
-    ASSERT_EQ(BUTTON_COUNT, count);
+    const LONG count = static_cast<LONG>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+    LONG answered = 0;
+    ASSERT_EQ(S_OK, buttons->get_accChildCount(&answered));
+    ASSERT_EQ(count, answered);
+    std::vector<bool> isButton(count + 1, false);
     RECT bar = {};
     GetWindowRect(toolbar, &bar);
-    for (LONG child = 1; child <= BUTTON_COUNT; child++) {
-        const ButtonRow& button = Buttons[child - 1];
+    for (const ButtonRow& button : Buttons) {
+        const LONG child = ElementOf(button.command);
+        ASSERT_TRUE(child >= 1 && child <= count) << button.command;
+        isButton[child] = true;
         const LONG role = button.role == ButtonRole::Piece ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
         EXPECT_EQ(role, Role(buttons.object, child)) << child;
         for (bool down : {true, false}) {
@@ -256,37 +302,75 @@ TEST_F(ScreenReader, NamesEveryButtonInBothStatesWithItsRoleAndPlace) {
         EXPECT_EQ(S_OK, buttons->accHitTest(left + width / 2, top + height / 2, &hit));
         EXPECT_TRUE(hit.vt == VT_I4 && hit.lVal == child) << child;
     }
+    // The rest are separators: no name, nothing to do.
+    for (LONG child = 1; child <= count; child++) {
+        if (isButton[child]) continue;
+        EXPECT_EQ(ROLE_SYSTEM_SEPARATOR, Role(buttons.object, child)) << child;
+        BSTR action = nullptr;
+        EXPECT_EQ(S_FALSE, buttons->get_accDefaultAction(ChildId(child), &action)) << child;
+        EXPECT_EQ(nullptr, action) << child;
+        EXPECT_EQ(DISP_E_MEMBERNOTFOUND, buttons->accDoDefaultAction(ChildId(child))) << child;
+    }
+    for (LONG wrong : {count + 1, count + 6, LONG(-1)}) {
+        HRESULT result = S_OK;
+        NameOf(buttons.object, wrong, &result);
+        EXPECT_EQ(E_INVALIDARG, result) << wrong;
+        EXPECT_EQ(E_INVALIDARG, buttons->accDoDefaultAction(ChildId(wrong))) << wrong;
+    }
+    std::vector<VARIANT> children(count);
+    LONG obtained = 0;
+    ASSERT_EQ(S_OK, AccessibleChildren(buttons.object, 0, count, children.data(), &obtained));
+    ASSERT_EQ(count, obtained);
+    for (LONG i = 0; i < count; i++) EXPECT_TRUE(children[i].vt == VT_I4 && children[i].lVal == i + 1) << i;
+    const struct {
+        LONG from;
+        LONG direction;
+        LONG to;
+    } moves[] = {{CHILDID_SELF, NAVDIR_FIRSTCHILD, 1}, {CHILDID_SELF, NAVDIR_LASTCHILD, count}, {1, NAVDIR_NEXT, 2},
+                 {ElementOf(ID_BLACK_KING), NAVDIR_DOWN, ElementOf(ID_WHITE_KING)},
+                 {ElementOf(ID_WHITE_TURN), NAVDIR_UP, ElementOf(ID_BLACK_TURN)}};
+    for (const auto& move : moves) {
+        VARIANT end;
+        VariantInit(&end);
+        EXPECT_EQ(S_OK, buttons->accNavigate(move.direction, ChildId(move.from), &end)) << move.from;
+        EXPECT_TRUE(end.vt == VT_I4 && end.lVal == move.to) << move.from << " " << move.direction;
+    }
 }
 
 TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOnce) {
     Held buttons, display;
     ASSERT_EQ(S_OK, Ask(toolbar, buttons));
     ASSERT_EQ(S_OK, Ask(main, display));
+    BSTR action = nullptr;
+    EXPECT_EQ(S_OK, buttons->get_accDefaultAction(ChildId(ElementOf(ID_NEW_GAME)), &action));
+    EXPECT_EQ(DefaultTextTable[TS_PRESS], action != nullptr ? std::wstring(action) : L"");
+    SysFreeString(action);
     const struct {
         const char* what;
-        LONG child;
+        int command;
         bool byMouse;
         bool checkedAfter;
     } toggles[] = {
-        {"default action on Black Queen", ElementOf(ID_BLACK_QUEEN), false, true},
-        {"default action on Black Queen again", ElementOf(ID_BLACK_QUEEN), false, false},
-        {"click on White Rook", ElementOf(ID_WHITE_ROOK), true, true},
-        {"click on White Rook again", ElementOf(ID_WHITE_ROOK), true, false},
+        {"default action on Black Queen", ID_BLACK_QUEEN, false, true},
+        {"default action on Black Queen again", ID_BLACK_QUEEN, false, false},
+        {"click on White Rook", ID_WHITE_ROOK, true, true},
+        {"click on White Rook again", ID_WHITE_ROOK, true, false},
     };
     for (const auto& toggle : toggles) {
         Heard.clear();
+        const LONG child = ElementOf(toggle.command);
         if (toggle.byMouse) {
-            ASSERT_NO_FATAL_FAILURE(Click(buttons.object, toggle.child));
+            ASSERT_NO_FATAL_FAILURE(Click(buttons.object, child));
         } else {
-            EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(toggle.child))) << toggle.what;
+            EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(child))) << toggle.what;
         }
-        EXPECT_EQ(toggle.checkedAfter, IsChecked(Buttons[toggle.child - 1].command)) << toggle.what;
-        EXPECT_TRUE(PumpUntil([] { return !Heard.empty(); }, HearingMs)) << toggle.what;
+        EXPECT_EQ(toggle.checkedAfter, IsChecked(toggle.command)) << toggle.what;
+        EXPECT_TRUE(PumpUntil([] { return Heard.size() >= 2; }, HearingMs)) << toggle.what;
         Settle();
-        EXPECT_EQ(1, CountHeard(EVENT_OBJECT_STATECHANGE, toolbar, toggle.child)) << toggle.what;
-        EXPECT_EQ(1u, Heard.size()) << toggle.what << ": nothing else";
-        EXPECT_EQ(toggle.checkedAfter ? STATE_SYSTEM_CHECKED : 0,
-                  State(buttons.object, toggle.child) & STATE_SYSTEM_CHECKED)
+        ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, {toggle.command}, toggle.what);
+        ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, {toggle.command}, toggle.what);
+        EXPECT_EQ(2u, Heard.size()) << toggle.what << ": nothing else";
+        EXPECT_EQ(toggle.checkedAfter ? STATE_SYSTEM_CHECKED : 0, State(buttons.object, child) & STATE_SYSTEM_CHECKED)
             << toggle.what;
     }
 
@@ -295,13 +379,92 @@ TEST_F(ScreenReader, ADefaultActionDoesWhatAClickDoesAndEveryToggleIsAnnouncedOn
         SendMessageW(toolbar, TB_CHECKBUTTON, command, TRUE);
     Heard.clear();
     EXPECT_EQ(S_OK, buttons->accDoDefaultAction(ChildId(ElementOf(ID_WHITE_TURN))));
-    EXPECT_TRUE(
-        PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }, HearingMs));
+    EXPECT_TRUE(PumpUntil([this] { return CountHeard(EVENT_OBJECT_NAMECHANGE, main, CHILDID_SELF) > 0; }, HearingMs));
     Settle();
-    EXPECT_EQ(1u, Heard.size());
+    EXPECT_EQ(3u, Heard.size()) << "the display and both turn buttons";
     EXPECT_EQ(L"Фигура для полухода Белых. Король.", NameOf(display.object, CHILDID_SELF));
     EXPECT_TRUE(IsChecked(ID_WHITE_TURN));
     EXPECT_FALSE(IsChecked(ID_BLACK_TURN));
+}
+
+// Behind a modal box nothing may change the game, nor a second system dialog open over the first.
+TEST_F(ScreenReader, NothingUnderAModalBoxCanBePressed) {
+    Held buttons, display;
+    ASSERT_EQ(S_OK, Ask(toolbar, buttons));
+    ASSERT_EQ(S_OK, Ask(main, display));
+    PostMessageW(main, WM_COMMAND, ID_HELP, 0);
+    HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
+    ASSERT_NE(nullptr, dialog);
+    const std::wstring said = NameOf(display.object, CHILDID_SELF);
+    for (const ButtonRow& button : Buttons) {
+        const LONG child = ElementOf(button.command);
+        EXPECT_EQ(STATE_SYSTEM_UNAVAILABLE, State(buttons.object, child) & STATE_SYSTEM_UNAVAILABLE) << child;
+        EXPECT_EQ(E_FAIL, buttons->accDoDefaultAction(ChildId(child))) << child;
+    }
+    PostMessageW(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main), MAKELPARAM(-1, -1));
+    Settle();
+    EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << "no menu under the box";
+    for (const ButtonRow& button : Buttons)
+        EXPECT_EQ(button.command == ID_BLACK_TURN, IsChecked(button.command)) << button.command;
+    EXPECT_EQ(said, NameOf(display.object, CHILDID_SELF));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }, HearingMs));
+    EXPECT_EQ(0, State(buttons.object, ElementOf(ID_NEW_GAME)) & STATE_SYSTEM_UNAVAILABLE) << "usable again";
+}
+
+// The player's keyboard alone: Shift+F10 or the Menu key, arrows and Enter reach one item of each kind, and
+// each does what its button's click does, announcements included.
+TEST_F(ScreenReader, TheContextMenuReachesEveryKindOfButtonFromTheKeyboard) {
+    Held display;
+    ASSERT_EQ(S_OK, Ask(main, display));
+    const std::vector<WORD> toWhiteKing = {VK_DOWN, VK_DOWN, VK_RIGHT};  // a submenu opens on its first item
+    const std::vector<WORD> toNewGame = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN};
+    const struct {
+        const char* what;
+        WORD opener;
+        std::vector<WORD> keys;
+        std::wstring said;                // how the display begins afterwards; empty: as before
+        std::vector<int> checked;         // the buttons pressed in afterwards
+        std::vector<int> states, names;   // the buttons announced
+    } choices[] = {
+        {"Shift+F10, White Turn", VK_F10, {VK_DOWN}, L"Фигура для полухода Белых.", {ID_WHITE_TURN},
+         {ID_BLACK_TURN, ID_WHITE_TURN}, {}},
+        {"Menu key, White pieces, King", VK_APPS, toWhiteKing, L"", {ID_WHITE_TURN, ID_WHITE_KING}, {ID_WHITE_KING},
+         {ID_WHITE_KING}},
+        {"Menu key, New Game", VK_APPS, toNewGame, L"Нажмите Белую кнопку (или Пробел).", {ID_BLACK_TURN},
+         {ID_BLACK_TURN, ID_WHITE_TURN, ID_WHITE_KING}, {ID_WHITE_KING}},
+    };
+    for (const auto& choice : choices) {
+        Heard.clear();
+        const std::wstring before = NameOf(display.object, CHILDID_SELF);
+        TypeKeys(choice.opener == VK_F10 ? std::vector<WORD>{VK_SHIFT, VK_F10} : std::vector<WORD>{VK_APPS});
+        HWND menu = WaitForWindow(process.dwProcessId, L"#32768");
+        ASSERT_NE(nullptr, menu) << choice.what;
+        for (WORD key : choice.keys) TypeKeys({key});
+        TypeKeys({VK_RETURN});
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(menu); }, HearingMs)) << choice.what;
+        EXPECT_TRUE(PumpUntil([&] { return !Heard.empty(); }, HearingMs)) << choice.what;
+        Settle();
+        EXPECT_EQ(nullptr, WaitForWindow(process.dwProcessId, L"#32768", L"", 500)) << choice.what << ": a second menu";
+        for (const ButtonRow& button : Buttons) {
+            const bool checked = std::find(choice.checked.begin(), choice.checked.end(), button.command) !=
+                                 choice.checked.end();
+            EXPECT_EQ(checked, IsChecked(button.command)) << choice.what << " " << button.command;
+        }
+        const std::wstring said = NameOf(display.object, CHILDID_SELF);
+        EXPECT_EQ(choice.said.empty() ? before : choice.said, choice.said.empty() ? said : said.substr(0, choice.said.size()))
+            << choice.what;
+        ExpectHeardOnce(EVENT_OBJECT_STATECHANGE, choice.states, choice.what);
+        ExpectHeardOnce(EVENT_OBJECT_NAMECHANGE, choice.names, choice.what);
+    }
+    TypeKeys({VK_APPS});  // Help, the last item, is one step up
+    ASSERT_NE(nullptr, WaitForWindow(process.dwProcessId, L"#32768"));
+    TypeKeys({VK_UP});
+    TypeKeys({VK_RETURN});
+    HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");
+    ASSERT_NE(nullptr, dialog);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([dialog] { return !IsWindow(dialog); }, HearingMs));
 }
 
 TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
@@ -311,7 +474,7 @@ TEST_F(ScreenReader, AThousandRequestsLeaveTheProgramAsItWas) {
             ASSERT_EQ(S_OK, Ask(main, display));
             ASSERT_EQ(S_OK, Ask(toolbar, buttons));
             ASSERT_NE(L"", NameOf(display.object, CHILDID_SELF));
-            ASSERT_NE(L"", NameOf(buttons.object, 1 + i % BUTTON_COUNT));
+            ASSERT_NE(L"", NameOf(buttons.object, ElementOf(Buttons[i % std::size(Buttons)].command)));
         }
         Settle();
     };

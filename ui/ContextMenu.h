@@ -1,0 +1,12 @@
+// The context menu: every command of the toolbar, and the game commands no button carries, for players
+// who use the keyboard alone.
+#pragma once
+
+#include <windows.h>
+
+// The menu as it stands now, its texts in the language and its marks in the states in force; null when
+// it can't be made. The caller destroys it.
+HMENU BuildContextMenu();
+// Answers WM_CONTEXTMENU: opens the menu at the point (screen coordinates), or under the toolbar for the
+// keyboard's (-1, -1), and does what the chosen item names.
+void OpenContextMenu(HWND window, LPARAM where);
