@@ -30,12 +30,13 @@ void StartUp() {
     AnnounceDisplay();
 }
 
-// The accelerators go to the window the key message was meant for; a missing table translates nothing.
-// The draw record's keys go to it, so it answers Tab, Esc and Enter.
+// The accelerators are the main window's wherever the key was typed, so Alt+? opens the dialog from the
+// draw record too; a missing table translates nothing. The record's other keys go to it, so it answers
+// Tab, Esc and Enter.
 int RunMessageLoop() {
     MSG message = {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
+        if (TranslateAcceleratorW(MainWindowHandle, MainWindow.accelerators, &message)) continue;
         if (RouteDrawRecordMessage(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

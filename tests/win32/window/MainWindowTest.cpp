@@ -19,6 +19,7 @@
 #include "tests/win32/ModalBoxes.h"
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
+#include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -218,10 +219,14 @@ TEST_F(MainWindowTest, AltQuestionMarkAltSlashAndHelpOpenTheSystemDialog) {
                             {WhenNoBox([] { TypeWithAlt(L'?'); }), closeTheDialog,
                              WhenNoBox([] { TypeWithAlt(L'/'); }), closeTheDialog,
                              WhenNoBox([] { TypeWithAlt(L'x'); }), post(WM_CHAR, L'?'), post(WM_COMMAND, ID_HELP),
+                             closeTheDialog, post(WM_COMMAND, ID_DRAW_RECORD), WhenNoBox([] {
+                                 EXPECT_EQ(DrawRecordWindow, GetAncestor(GetFocus(), GA_ROOT)) << "typed in the record";
+                                 TypeWithAlt(L'?');
+                             }),
                              closeTheDialog, post(WM_COMMAND, ID_EXIT)}))
-        << "only Alt+?, Alt+/ and Help open the dialog";
+        << "only Alt+?, Alt+/ and Help open the dialog, Alt+? from the draw record too";
     EXPECT_EQ(0, exitCode);
-    EXPECT_EQ(std::vector<HWND>(3, MainWindowHandle), owners);
+    EXPECT_EQ(std::vector<HWND>(4, MainWindowHandle), owners);
 }
 
 // Command, text and check mark of every item, submenus' included, read in the program's own process: no
