@@ -1,6 +1,8 @@
 // The smallest program that opens a window like ours and paints it: the start-up baseline.
 #include <windows.h>
 
+#include "bench/FloorWindow.h"
+
 static LRESULT CALLBACK MinimalWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
@@ -20,21 +22,7 @@ static LRESULT CALLBACK MinimalWindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = MinimalWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"MINIMAL";
-    if (!RegisterClassW(&windowClass)) return 0;
-    HWND window = CreateWindowExW(0, L"MINIMAL", L"Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, 575, 400,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = OpenFloorWindow(instance, L"MINIMAL", L"Minimal", MinimalWindowProc, 0, nullptr, WS_OVERLAPPEDWINDOW);
     if (window == nullptr) return 0;
-    ShowWindow(window, showMode);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return ShowFloorWindowAndRun(window, showMode);
 }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "bench/FloorWindow.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
 #include "ui/Dib32.h"
@@ -58,16 +59,8 @@ static LRESULT CALLBACK FloorWindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
-    WNDCLASSW windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = FloorWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    windowClass.lpszClassName = L"STARTFLOOR";
-    if (!RegisterClassW(&windowClass)) return 1;
-    HWND window = CreateWindowExW(0, L"STARTFLOOR", L"Start-up floor", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                  CW_USEDEFAULT, 0, 575, 400, nullptr, nullptr, instance, nullptr);
+    HWND window = OpenFloorWindow(instance, L"STARTFLOOR", L"Start-up floor", FloorWindowProc, CS_HREDRAW | CS_VREDRAW,
+                                  static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
     if (window == nullptr) return 1;
     InitCommonControls();
     HWND toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT,
@@ -78,12 +71,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     RECT outer;
     GetWindowRect(toolbar, &outer);
     ToolbarHeightNow = outer.bottom - outer.top;
-    ShowWindow(window, showMode);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return ShowFloorWindowAndRun(window, showMode);
 }
