@@ -74,7 +74,7 @@ void StartNewGame() {
 void StartOpeningGame() {
     StartNewGame();
     for (PieceKind kind : {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Rook}) {
-        CheckButton(BlackPieceCommands[static_cast<int>(kind) - 1], true);
-        CheckButton(WhitePieceCommands[static_cast<int>(kind) - 1], true);
+        CheckButton(PieceCommand(Side::Black, kind), true);
+        CheckButton(PieceCommand(Side::White, kind), true);
     }
 }
