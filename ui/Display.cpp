@@ -3,6 +3,7 @@
 #include "ui/Display.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <optional>
@@ -47,6 +48,7 @@ struct DisplayContent {
 }  // namespace
 
 static std::optional<DisplayContent> Composed;
+static RECT Inked = {};  // where the composed picture differs from the grey field
 
 // More than any screen shows of one line in a font a player would pick. A language file may hold a line of
 // millions of characters, which took seconds a paint to measure and draw (4,096 take about a millisecond).
@@ -67,6 +69,7 @@ static void DropBackBuffer() {
     if (BackBuffer.bitmap != nullptr) DeleteObject(BackBuffer.bitmap);
     BackBuffer = {};
     Composed.reset();
+    Inked = {};
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -93,30 +96,81 @@ static LOGFONTW FontAtBaseDpi(HDC target, const LOGFONTW& font) {
     return scaled;
 }
 
-static void Compose(HDC memory, DisplayContent content) {
+// Where the back buffer differs from the grey field, in its own pixels; empty when nowhere. The tile is
+// copied with its alpha bytes 0, so even its grey pixels count.
+static RECT InkBounds() {
+    const auto* pixels = static_cast<const std::uint32_t*>(BackBuffer.pixels);
+    const int w = BackBuffer.width, h = BackBuffer.height;
+    constexpr std::uint32_t field = 0x01010101u * BACKGROUND_BYTE;
+    RECT bounds = {w, h, 0, 0};
+    for (int y = 0; y < h; y++) {
+        const std::uint32_t* row = pixels + static_cast<size_t>(h - 1 - y) * static_cast<size_t>(w);  // bottom-up
+        int left = 0, right = w;
+        while (left < w && row[left] == field) left++;
+        if (left == w) continue;
+        while (row[right - 1] == field) right--;
+        bounds = {std::min<LONG>(bounds.left, left), std::min<LONG>(bounds.top, y),
+                  std::max<LONG>(bounds.right, right), y + 1};
+    }
+    return bounds.left < bounds.right ? bounds : RECT{};
+}
+
+// The window pixels a back-buffer rectangle is stretched over, with a pixel to spare on each side for the
+// rounding of the stretch.
+static RECT OnTheWindow(const RECT& area, int clientWidth, int clientHeight) {
+    const int w = BackBuffer.width, h = BackBuffer.height;
+    return {area.left * clientWidth / w - 1, area.top * clientHeight / h - 1,
+            (area.right * clientWidth + w - 1) / w + 1, (area.bottom * clientHeight + h - 1) / h + 1};
+}
+
+// Marks for the coming paint the part of the window whose picture changed: the old ink and the new. A
+// first picture in a buffer marks the whole window, which may show anything before it.
+static void Compose(HDC memory, DisplayContent content, int clientWidth, int clientHeight) {
     int w = BackBuffer.width;
     int h = BackBuffer.height;
+    const bool first = !Composed;
+    const RECT before = Inked;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
     DrawPiecePicture(memory, w, h, content.top);
     DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
+    GdiFlush();
     Composed = std::move(content);
+    Inked = InkBounds();
+    RECT changed;
+    UnionRect(&changed, &before, &Inked);
+    if (first || !IsRectEmpty(&changed)) {
+        const RECT area = OnTheWindow(changed, clientWidth, clientHeight);
+        InvalidateRect(MainWindowHandle, first ? nullptr : &area, FALSE);
+    }
 }
 
-static void ComposeAndShow(HDC window, int clientWidth, int clientHeight) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (memory == nullptr) return;  // nothing composed: the next paint tries again
-    HGDIOBJ previous = SelectObject(memory, BackBuffer.bitmap);
-    int w = BackBuffer.width;
-    int h = BackBuffer.height;
-    // The toolbar's extent in the back buffer: half its height at 96 DPI.
-    DisplayContent now = ContentNow(ToolbarHeight * BASE_DPI / (2 * MainWindow.dpi));
-    if (!Composed || !(now == *Composed)) Compose(memory, std::move(now));
+// Composes before the paint begins, so the paint takes in what the new picture changed; the copy is
+// of the whole picture, and the platform keeps it to the part of the window that needs it.
+void PaintDisplay() {
+    RECT client = {};
+    GetClientRect(MainWindowHandle, &client);
+    FitBackBuffer(client.right * BASE_DPI / (2 * MainWindow.dpi), client.bottom * BASE_DPI / (2 * MainWindow.dpi));
+    HDC memory = BackBuffer.pixels != nullptr ? CreateCompatibleDC(nullptr) : nullptr;
+    HGDIOBJ previous = memory != nullptr ? SelectObject(memory, BackBuffer.bitmap) : nullptr;
+    if (memory != nullptr) {
+        // The toolbar's extent in the back buffer: half its height at 96 DPI.
+        DisplayContent now = ContentNow(ToolbarHeight * BASE_DPI / (2 * MainWindow.dpi));
+        if (!Composed || !(now == *Composed)) Compose(memory, std::move(now), client.right, client.bottom);
+    }
+    PAINTSTRUCT paint;
+    HDC window = BeginPaint(MainWindowHandle, &paint);
     // One copy of the finished picture: the window never shows a half-drawn display.
-    StretchBlt(window, 0, 0, clientWidth, clientHeight, memory, 0, 0, w, h, SRCCOPY);
+    if (window != nullptr && memory != nullptr)
+        StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, BackBuffer.width, BackBuffer.height,
+                   SRCCOPY);
+    EndPaint(MainWindowHandle, &paint);
+    if (memory == nullptr) return;  // nothing composed: the next paint tries again
     SelectObject(memory, previous);
     DeleteDC(memory);
 }
+
+void RepaintWhatChanged() { PostMessageW(MainWindowHandle, WM_PAINT, 0, 0); }
 
 // The grey the display's copy puts under the toolbar, for the toolbar that asks for its parent's background
 // with its own DC, its origin already moved to where it sits on the main window.
@@ -126,16 +180,6 @@ void PaintDisplayBackground(HDC target) {
     COLORREF previous = SetDCBrushColor(target, RGB(BACKGROUND_BYTE, BACKGROUND_BYTE, BACKGROUND_BYTE));
     FillRect(target, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetDCBrushColor(target, previous);
-}
-
-void PaintDisplay() {
-    PAINTSTRUCT paint;
-    HDC window = BeginPaint(MainWindowHandle, &paint);
-    RECT client = {};
-    GetClientRect(MainWindowHandle, &client);
-    FitBackBuffer(client.right * BASE_DPI / (2 * MainWindow.dpi), client.bottom * BASE_DPI / (2 * MainWindow.dpi));
-    if (window != nullptr && BackBuffer.pixels != nullptr) ComposeAndShow(window, client.right, client.bottom);
-    EndPaint(MainWindowHandle, &paint);
 }
 
 // Loaded at the first picture and kept, for the module it came from: loading it took more than half of

@@ -93,7 +93,7 @@ static void OpenSystemDialog() {
 // Every draw and new game changes the display: it is repainted, and screen readers hear the new text.
 static void PlayAndShow(void (*move)()) {
     move();
-    RequestRepaint();
+    RepaintWhatChanged();
     AnnounceDisplay();
 }
 
