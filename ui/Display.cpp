@@ -165,7 +165,11 @@ void PaintDisplay() {
         StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, BackBuffer.width, BackBuffer.height,
                    SRCCOPY);
     EndPaint(MainWindowHandle, &paint);
-    if (memory == nullptr) return;  // nothing composed: the next paint tries again
+    // Nothing composed and the window left as it was: the next picture is drawn over all of it.
+    if (memory == nullptr) {
+        Composed.reset();
+        return;
+    }
     SelectObject(memory, previous);
     DeleteDC(memory);
 }
