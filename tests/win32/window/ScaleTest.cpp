@@ -150,6 +150,10 @@ TEST_F(ScaleTest, TheWindowItsToolbarAndItsDisplayGrowByTheScale) {
     const SIZE ink = LineInk();
     EXPECT_NEAR(35, ink.cx, 2);
     EXPECT_NEAR(9, ink.cy, 1);
+    // A draw repaints only the part its picture changed, rounded out to whole pixels at this scale.
+    ReleaseSpace();
+    PumpMessages();
+    EXPECT_EQ("", DisplayDifference()) << "after a draw";
 }
 
 // WM_DPICHANGED comes when the window is moved to a monitor of another scale; Wine, on one screen, sends
