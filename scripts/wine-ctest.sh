@@ -4,7 +4,7 @@
 . "$(dirname "$0")/wine-env.sh"
 prepare_wine_prefix || exit 1
 start_wine_server
-ctest --preset win64 "$@"
+without_aslr ctest --preset win64 "$@"
 rc=$?
 stop_wine_server
 exit $rc

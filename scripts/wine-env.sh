@@ -3,8 +3,8 @@
 # Russian locale: ANSI code page 1251, the one the built-in texts were written in.
 repo=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$repo/build/win64/wineprefix}"
-# Wine's error messages stay on and its notes on what it lacks off, so a program that Wine ends says why.
-export WINEDEBUG="${WINEDEBUG:-fixme-all}"
+# Wine's error messages stay on, and only they, so a program that Wine ends says why.
+export WINEDEBUG="${WINEDEBUG:--all,err+all}"
 export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 # A library found beside a program before Wine's own copy, as Windows does for one outside its list of
 # known libraries, so that a test sees what a library planted there would do.
@@ -61,4 +61,11 @@ start_wine_server() {
 
 stop_wine_server() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# Wine maps some of its memory at fixed addresses; now and then the kernel's random placement put another
+# mapping there and Wine ended the program at its start ("failed to map the shared user data", status 1,
+# about one start in two thousand here). Without that randomization, which children inherit, it can't.
+without_aslr() {
+    setarch "$(uname -m)" -R "$@"
 }

@@ -39,9 +39,9 @@ start_wine_server
 wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f </dev/null >/dev/null 2>&1
 
 export ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')"
-wine "$root/build/win64/tests/installer/installer_tests.exe" </dev/null && rc=0 || rc=$?
+without_aslr wine "$root/build/win64/tests/installer/installer_tests.exe" </dev/null && rc=0 || rc=$?
 # The system's language decides what config.txt names; Wine takes it from the locale a process starts in.
-LANG=C.UTF-8 LC_ALL=C.UTF-8 wine "$root/build/win64/tests/installer/installer_tests.exe" \
+LANG=C.UTF-8 LC_ALL=C.UTF-8 without_aslr wine "$root/build/win64/tests/installer/installer_tests.exe" \
     --gtest_filter=Installer.ConfigurationNamesTheSystemsLanguage </dev/null || rc=1
 stop_wine_server
 wineserver -w
