@@ -99,6 +99,42 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
 !insertmacro DefineWaitForClosedProgram ""
 !insertmacro DefineWaitForClosedProgram "un."
 
+; The program saves config.txt through config.txt.<process>.tmp (earlier releases config.txt.tmp), which a
+; crash may leave behind. Only those names are the program's: config.txt.old.tmp is the player's.
+!macro DefineSaveLeftovers prefix
+    ; Sets $R3 to 1 when the name in $R2 is one of those, to 0 otherwise. The number must read back as
+    ; written, as the program takes it: digits without a leading zero, from 1 to 2147483647.
+    Function ${prefix}IsSaveLeftover
+        StrCpy $R3 1
+        ${IfThen} $R2 == "config.txt.tmp" ${|} Return ${|}
+        StrCpy $R3 0
+        StrCpy $R4 $R2 11
+        StrCpy $R5 $R2 "" -4
+        ${If} $R4 == "config.txt."
+        ${AndIf} $R5 == ".tmp"
+            StrCpy $R4 $R2 -4 11
+            IntOp $R5 $R4 + 0
+            ${If} $R5 > 0
+            ${AndIf} $R5 S== $R4
+                StrCpy $R3 1
+            ${EndIf}
+        ${EndIf}
+    FunctionEnd
+
+    ; The program is closed, so these are leftovers of saves cut short.
+    Function ${prefix}DeleteSaveLeftovers
+        FindFirst $R1 $R2 "$INSTDIR\config.txt.*"
+        ${DoUntil} $R2 == ""
+            Call ${prefix}IsSaveLeftover
+            ${IfThen} $R3 = 1 ${|} Delete "$INSTDIR\$R2" ${|}
+            FindNext $R1 $R2
+        ${Loop}
+        FindClose $R1
+    FunctionEnd
+!macroend
+!insertmacro DefineSaveLeftovers ""
+!insertmacro DefineSaveLeftovers "un."
+
 ; Sets $R3 to 1 when config.txt in $INSTDIR is the program's: it starts with the byte-order mark and the
 ; version "1" (FF FE 31 00), or the folder holds an installation of ours. Any other config.txt is someone
 ; else's, which the uninstaller would delete.
@@ -121,9 +157,7 @@ Function IsOurConfig
 FunctionEnd
 
 ; Sets $R0 to the first entry of $INSTDIR that no installation of the program holds, or to "".
-; Such a folder belongs to someone else, and the uninstaller would leave it half emptied. The program
-; saves config.txt through config.txt.<process>.tmp (earlier releases config.txt.tmp), which a crash may
-; leave behind.
+; Such a folder belongs to someone else, and the uninstaller would leave it half emptied.
 Function FindForeignEntry
     StrCpy $R0 ""
     FindFirst $R1 $R2 "$INSTDIR\*"
@@ -133,16 +167,12 @@ Function FindForeignEntry
         ${AndIfNot} $R2 == "zarvik.exe"
         ${AndIfNot} $R2 == "uninstall.exe"
         ${AndIfNot} $R2 == "Languages"
-        ${AndIfNot} $R2 == "config.txt.tmp"
-            StrCpy $R3 $R2 11
-            StrCpy $R4 $R2 "" -4
             ${If} $R2 == "config.txt"
                 Call IsOurConfig
-                ${IfThen} $R3 = 1 ${|} Goto next ${|}
-            ${ElseIf} $R3 == "config.txt."
-            ${AndIf} $R4 == ".tmp"
-                Goto next
+            ${Else}
+                Call IsSaveLeftover
             ${EndIf}
+            ${IfThen} $R3 = 1 ${|} Goto next ${|}
             StrCpy $R0 $R2
             ${Break}
         ${EndIf}
@@ -239,9 +269,7 @@ Section
     !insertmacro InstallShippedLanguages
     !insertmacro RemoveLanguages_retired
     SetOutPath "$INSTDIR"  ; the shortcuts' working folder
-    ; The program is closed, so these are leftovers of saves cut short.
-    Delete "$INSTDIR\config.txt.tmp"
-    Delete "$INSTDIR\config.txt.*.tmp"
+    Call DeleteSaveLeftovers
     ; In the program's own format (UTF-16 LE with its mark, CR LF), naming the language of the player's
     ; system: a first start greets them in it, and a program installed where they can't write finds it.
     ${IfNot} ${FileExists} "$INSTDIR\config.txt"
@@ -293,8 +321,7 @@ Section "Uninstall"
     ${EndIf}
     !insertmacro RemoveLanguages_all
     Delete "$INSTDIR\config.txt"
-    Delete "$INSTDIR\config.txt.tmp"
-    Delete "$INSTDIR\config.txt.*.tmp"
+    Call un.DeleteSaveLeftovers
     Delete "$INSTDIR\uninstall.exe"
     ; Without /r: a folder still holding the player's files stays.
     RMDir "$INSTDIR\Languages"

@@ -293,7 +293,8 @@ TEST_F(Installer, AnUninstallerRunASecondTimeRemovesNothing) {
 
 // A folder holding someone else's files is refused, since uninstalling would take config.txt from it.
 TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
-    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {{{L"notes.txt"}, 2}, {{L"config.txt"}, 2}};
+    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {
+        {{L"notes.txt"}, 2}, {{L"config.txt"}, 2}, {{L"config.txt.old.tmp"}, 2}, {{L"config.txt..tmp"}, 2}};
     for (const auto& [present, exitCode] : cases) {
         TemporaryFolder folder;
         for (const std::wstring& file : present) {
@@ -321,7 +322,8 @@ TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
 
 // What an earlier installation or the program left behind is no reason to refuse a folder, and goes with
 // the uninstaller: a config.txt of the program's own format, the files its saves write first (earlier
-// releases wrote config.txt.tmp); the player's language files stay. A config.txt already there is kept.
+// releases wrote config.txt.tmp); the player's language files stay, and a file named like those of the
+// saves but not by them. A config.txt already there is kept.
 TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
     const std::string config = "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nExtra.Lang.txt\r\n");
     const std::pair<std::wstring, std::string> cases[] = {
@@ -334,8 +336,9 @@ TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
         EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << NarrowUtf8(name);
         EXPECT_EQ(name == L"config.txt" ? config : DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt"))
             << NarrowUtf8(name);
+        WriteBytes(folder.Path() / "config.txt.old.tmp", "the player's");
         EXPECT_EQ(0u, ExitCodeOf(L"\"" + WideOf(folder.Path()) + L"\\uninstall.exe\" /S _?=" + WideOf(folder.Path())));
-        const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"uninstall.exe"};
+        const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"config.txt.old.tmp", L"uninstall.exe"};
         EXPECT_EQ(kept, Files(folder.Path())) << NarrowUtf8(name);
         RemoveLeftovers(WideOf(folder.Path()));
     }
