@@ -9,6 +9,7 @@ ManifestSupportedOS all
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include TextFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarvik"
 !define PUBLISHER "Zarvik Team"
@@ -156,6 +157,25 @@ Function IsOurConfig
     ${EndIf}
 FunctionEnd
 
+; Sets $R0 to the language file config.txt in $INSTDIR names from the shipped folder Languages, or to "".
+Function ReadConfiguredLanguage
+    StrCpy $R0 ""
+    ClearErrors
+    FileOpen $R2 "$INSTDIR\config.txt" r
+    ${IfThen} ${Errors} ${|} Return ${|}
+    FileReadWord $R2 $R3
+    FileReadUTF16LE $R2 $R4  ; the version
+    FileReadUTF16LE $R2 $R4
+    FileReadUTF16LE $R2 $R5
+    FileClose $R2
+    ${TrimNewLines} $R4 $R4
+    ${TrimNewLines} $R5 $R5
+    ${If} $R3 = 0xFEFF
+    ${AndIf} $R4 == "Languages"
+        StrCpy $R0 $R5
+    ${EndIf}
+FunctionEnd
+
 ; Sets $R0 to the first entry of $INSTDIR that no installation of the program holds, or to "".
 ; Such a folder belongs to someone else, and the uninstaller would leave it half emptied.
 Function FindForeignEntry
@@ -270,6 +290,11 @@ Section
     !insertmacro RemoveLanguages_retired
     SetOutPath "$INSTDIR"  ; the shortcuts' working folder
     Call DeleteSaveLeftovers
+    ; A config.txt naming a language removed above would start the program without its texts: it is
+    ; written anew, as at a first installation.
+    Call ReadConfiguredLanguage
+    !insertmacro IsRetiredLanguage
+    ${IfThen} $R1 = 1 ${|} Delete "$INSTDIR\config.txt" ${|}
     ; In the program's own format (UTF-16 LE with its mark, CR LF), naming the language of the player's
     ; system: a first start greets them in it, and a program installed where they can't write finds it.
     ${IfNot} ${FileExists} "$INSTDIR\config.txt"

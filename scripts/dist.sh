@@ -77,6 +77,10 @@ for file in "$new/zarvik/Languages/"*; do
         exit 1
     fi
 done
+installed=$(ls "$new/zarvik/Languages")
+# The name this release installs for $1 as Windows compares names, without case, or nothing: deleting
+# "Ukrainian.Lang.txt" there takes "ukrainian.Lang.txt" with it.
+installed_as() { printf '%s\n' "$installed" | LC_ALL=C.UTF-8 grep -Fxi -m 1 -- "$1"; }
 {
     printf '\357\273\277'
     echo '!macro InstallShippedLanguages'
@@ -86,19 +90,27 @@ done
     for which in all retired; do
         echo "!macro RemoveLanguages_$which"
         printf '%s\n' "$languages" | while read -r id language; do
-            [ "$which" = retired ] && [ -f "$new/zarvik/Languages/$language.Lang.txt" ] && continue
             for name in "$language.Lang.txt" "$language Help.txt"; do
+                [ "$which" = retired ] && installed_as "$name" >/dev/null && continue
                 echo "    Delete \"\$INSTDIR\\Languages\\$(nsis_text "$name")\""
             done
         done
         echo '!macroend'
     done
+    # Sets $R1 to 1 when $R0 names a language file the upgrade removes, to 0 otherwise.
+    echo '!macro IsRetiredLanguage'
+    echo '    StrCpy $R1 0'
+    printf '%s\n' "$languages" | while read -r id language; do
+        installed_as "$language.Lang.txt" >/dev/null && continue
+        echo "    \${IfThen} \$R0 == \"$(nsis_text "$language").Lang.txt\" \${|} StrCpy \$R1 1 \${|}"
+    done
+    echo '!macroend'
     # Sets $R1 to the language file shipped for the primary language id in $R0, or to "".
     echo '!macro ShippedLanguageFor'
     echo '    StrCpy $R1 ""'
     printf '%s\n' "$languages" | while read -r id language; do
-        [ -f "$new/zarvik/Languages/$language.Lang.txt" ] || continue
-        echo "    \${IfThen} \$R0 = $id \${|} StrCpy \$R1 \"$(nsis_text "$language").Lang.txt\" \${|}"
+        name=$(installed_as "$language.Lang.txt") || continue
+        echo "    \${IfThen} \$R0 = $id \${|} StrCpy \$R1 \"$(nsis_text "$name")\" \${|}"
     done
     echo '!macroend'
 } >"$work/Shipped.nsh"

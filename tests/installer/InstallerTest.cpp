@@ -29,13 +29,17 @@ const std::string DefaultConfigBytes = LineFileBytes({L"1", L"Languages", L"Russ
 // The installer names the language of the system, Russian under this run's locale.
 const DWORD DisplayGrey = 0xB0B0B0;
 
-// tests/installer/run.sh makes the packages for this run and names their folder.
-std::wstring DistFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"ZARVIK_DIST", folder, MAX_PATH);
-    return folder;
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    GetEnvironmentVariableW(name, value, MAX_PATH);
+    return value;
 }
+// tests/installer/run.sh makes the packages for this run and names their folder, and those of the next
+// release as an upgrade meets it: German no longer shipped, Ukrainian renamed "ukrainian".
+std::wstring DistFolder() { return Environment(L"ZARVIK_DIST"); }
 const std::wstring SetupExe = L"\"" + DistFolder() + L"\\zarvik-" + Version + L"-setup.exe\"";
+const std::wstring NextSetupExe =
+    L"\"" + Environment(L"ZARVIK_NEXT_DIST") + L"\\zarvik-" + Version + L"-setup.exe\"";
 const fs::path Staged = PathOf(DistFolder() + L"\\zarvik");
 
 std::wstring KnownFolder(int csidl) {
@@ -354,6 +358,28 @@ TEST_F(Installer, ConfigurationNamesTheSystemsLanguage) {
     ASSERT_NE(std::end(cases), found) << "no case for the language " << language;
     ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
     EXPECT_EQ(LineFileBytes({L"1", L"Languages", found->second}), ReadBytes(PathOf(DefaultFolder + L"\\config.txt")));
+}
+
+// An upgrade removes the files of a language no longer shipped, and a config.txt naming it is written as
+// at a first installation; a language renamed only in case keeps its files, which Windows, deaf to case,
+// would delete under the old name.
+TEST_F(Installer, AnUpgradeRemovesOnlyTheLanguagesNoLongerShipped) {
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"German.Lang.txt", true}, {L"GERMAN.LANG.TXT", true}, {L"Ukrainian.Lang.txt", false}};
+    for (const auto& [language, rewritten] : cases) {
+        SCOPED_TRACE(NarrowUtf8(language));
+        ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
+        const std::string config = LineFileBytes({L"1", L"Languages", language});
+        WriteBytes(PathOf(DefaultFolder + L"\\config.txt"), config);
+        ASSERT_EQ(0u, ExitCodeOf(NextSetupExe + L" /S"));
+        EXPECT_EQ(rewritten ? DefaultConfigBytes : config, ReadBytes(PathOf(DefaultFolder + L"\\config.txt")));
+        for (const wchar_t* name : {L"German.Lang.txt", L"German Help.txt"})
+            EXPECT_FALSE(Exists(DefaultFolder + L"\\Languages\\" + name)) << NarrowUtf8(name);
+        for (const wchar_t* name : {L"Ukrainian.Lang.txt", L"Ukrainian Help.txt"})
+            EXPECT_EQ(ReadBytes(Staged / "Languages" / name),
+                      ReadBytes(PathOf(DefaultFolder + L"\\Languages\\" + name)));
+        RemoveLeftovers(DefaultFolder);
+    }
 }
 
 // Only the installed copy keeps the installer and uninstaller waiting: a portable one running from

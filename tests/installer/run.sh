@@ -61,7 +61,7 @@ start_wine_server
 # Off in the prefix itself as well, for whoever starts something in it later.
 wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f </dev/null >/dev/null 2>&1
 
-export ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')"
+export ZARVIK_DIST="Z:$(printf '%s' "$dist" | tr / '\\')" ZARVIK_NEXT_DIST="Z:$(printf '%s' "$next/dist" | tr / '\\')"
 without_aslr wine "$root/build/win64/tests/installer/installer_tests.exe" </dev/null && rc=0 || rc=$?
 # The system's language decides what config.txt names; Wine takes it from the locale a process starts in.
 LANG=C.UTF-8 LC_ALL=C.UTF-8 without_aslr wine "$root/build/win64/tests/installer/installer_tests.exe" \
