@@ -67,11 +67,37 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
 ; Wine and Windows both refuse to replace or delete a running executable, so neither side goes on while
 ; the program's window is open. A silent run cannot ask, so it ends with exit code 2. Only the copy in
 ; $INSTDIR counts: a portable copy elsewhere, or another program's window of that class, is no reason to
-; wait. A window whose process can't be looked into counts as ours.
+; wait. A window whose process or file can't be looked into counts as ours.
 !macro DefineWaitForClosedProgram prefix
+    ; Replaces the path on the stack with what names its file whichever path reaches it (an 8.3 name, a
+    ; substituted drive, a junction): the volume's serial number and the file's index on it. "" when the
+    ; file can't be opened. Uses $0 to $3.
+    Function ${prefix}FileIdentity
+        Exch $0
+        ; FILE_READ_ATTRIBUTES, shared every way, OPEN_EXISTING: a running program's file opens too.
+        System::Call "kernel32::CreateFileW(w r0, i 0x80, i 7, p 0, i 3, i 0, p 0) p .r1"
+        StrCpy $0 ""
+        ${If} $1 P<> -1
+            System::Alloc 52  ; BY_HANDLE_FILE_INFORMATION
+            Pop $2
+            System::Call "kernel32::GetFileInformationByHandle(p r1, p r2) i .r3"
+            System::Call "kernel32::CloseHandle(p r1)"
+            ${If} $3 <> 0
+                System::Call "*$2(i, i, i, i, i, i, i, i .r1, i, i, i, i .r3, i .r0)"
+                StrCpy $0 "$1 $3 $0"
+            ${EndIf}
+            System::Free $2
+        ${EndIf}
+        Exch $0
+    FunctionEnd
+
     ; Sets $R9 to a window of the program installed in $INSTDIR, or to 0.
     Function ${prefix}FindInstalledProgram
         StrCpy $R9 0
+        Push "$INSTDIR\zarvik.exe"
+        Call ${prefix}FileIdentity
+        Pop $R4
+        ${IfThen} $R4 == "" ${|} Return ${|}  ; no program there to replace
         ${Do}
             FindWindow $R9 "IGAME" "" 0 $R9
             ${IfThen} $R9 P= 0 ${|} Return ${|}
@@ -81,7 +107,11 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
             System::Call "kernel32::QueryFullProcessImageNameW(p R7, i 0, w .R6, *i ${NSIS_MAX_STRLEN}) i .R5"
             System::Call "kernel32::CloseHandle(p R7)"
             ${IfThen} $R5 = 0 ${|} Return ${|}
-            ${IfThen} $R6 == "$INSTDIR\zarvik.exe" ${|} Return ${|}
+            Push $R6
+            Call ${prefix}FileIdentity
+            Pop $R6
+            ${IfThen} $R6 == "" ${|} Return ${|}
+            ${IfThen} $R6 == $R4 ${|} Return ${|}
         ${Loop}
     FunctionEnd
 

@@ -196,6 +196,16 @@ void CheckInstalledIn(const std::wstring& folder) {
     EXPECT_TRUE(size >= bytes / 1024 && size <= bytes / 1024 + ShippedFiles().size()) << size << " KB";
 }
 
+// The visible dialog of the process (a message box, or an installer's own window), or null.
+HWND VisibleDialogOf(DWORD processId) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
 // Runs what the list of installed programs runs; the uninstaller goes on from a copy of itself in the
 // temporary folder, so its end shows as the entry's going.
 void UninstallQuietly() {
@@ -249,35 +259,37 @@ TEST_F(Installer, InstallsUpgradesAndUninstallsForTheCurrentUser) {
     }
 }
 
+// The installed program counts however it was started: by its own path, or by another one that reaches
+// the same file, as a substituted drive or a junction does (here Wine's drive of the host's root).
 TEST_F(Installer, LeavesEverythingAsItIsWhileTheProgramRuns) {
     ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
-    PROCESS_INFORMATION program = Start(L"\"" + DefaultFolder + L"\\zarvik.exe\"");
-    ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
     WriteBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt"), "edited");
+    std::wstring hostPath = L"Z:" + Environment(L"WINEPREFIX") + L"/drive_c" + DefaultFolder.substr(2);
+    std::replace(hostPath.begin(), hostPath.end(), L'/', L'\\');
+    for (const std::wstring& folder : {DefaultFolder, hostPath}) {
+        SCOPED_TRACE(NarrowUtf8(folder));
+        PROCESS_INFORMATION program = Start(L"\"" + folder + L"\\zarvik.exe\"");
+        ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
 
-    EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S"));
-    EXPECT_EQ(2u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
-    // Shown, the installer asks first, in the system's language (Russian here), and Cancel changes nothing.
-    PROCESS_INFORMATION setup = Start(SetupExe);
-    HWND box = nullptr;
-    EXPECT_TRUE(PumpUntil([&] {
-        box = FindWindowW(L"#32770", nullptr);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(box, &owner);
-        return box != nullptr && owner == setup.dwProcessId && IsWindowVisible(box);
-    }, OtherProcessMs));
-    wchar_t text[512] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 512);
-    EXPECT_EQ(Title + L" запущен. Закройте его окно и нажмите «Повтор»; «Отмена» оставит всё как есть.",
-              std::wstring(text));
-    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(2u, Finish(setup));
+        EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S"));
+        EXPECT_EQ(2u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
+        // Shown, the installer asks first, in the system's language (Russian here), and Cancel changes nothing.
+        PROCESS_INFORMATION setup = Start(SetupExe);
+        HWND box = nullptr;
+        EXPECT_TRUE(PumpUntil([&] { return (box = VisibleDialogOf(setup.dwProcessId)) != nullptr; }, OtherProcessMs));
+        wchar_t text[512] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 512);
+        EXPECT_EQ(Title + L" запущен. Закройте его окно и нажмите «Повтор»; «Отмена» оставит всё как есть.",
+                  std::wstring(text));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(2u, Finish(setup));
 
-    EXPECT_EQ("edited", ReadBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt")));
-    EXPECT_TRUE(Exists(DefaultFolder + L"\\uninstall.exe"));
-    EXPECT_TRUE(KeyExists());
-    PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, Finish(program));
+        EXPECT_EQ("edited", ReadBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt")));
+        EXPECT_TRUE(Exists(DefaultFolder + L"\\uninstall.exe"));
+        EXPECT_TRUE(KeyExists());
+        PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, Finish(program));
+    }
 }
 
 // Run in place and waited for (_?=), the uninstaller stays behind; run again it must find nothing to do,
