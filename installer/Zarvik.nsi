@@ -266,17 +266,59 @@ Function CheckRequestedFolder
     ${EndIf}
 FunctionEnd
 
-; Elevated, the installer works in the administrator's profile: its folder, Start menu and list of
-; programs, which a player who signed in with another account never sees.
-Function WarnOfAdministratorsProfile
+; Sets $R1 to the text of the current session's WTS_INFO_CLASS $R1, or to "". Uses $R8 and $R9.
+Function SessionText
+    System::Call "wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i R1, *p .R8, *i) i .R9"  ; this session
+    StrCpy $R1 ""
+    ${If} $R9 <> 0
+        System::Call "kernel32::lstrcpynW(w .R1, p R8, i ${NSIS_MAX_STRLEN})"
+        System::Call "wtsapi32::WTSFreeMemory(p R8)"
+    ${EndIf}
+FunctionEnd
+
+; Run under another account than the one signed in to this desktop (a player who typed an administrator's
+; password), the installer works in that account's profile: its folder, Start menu and list of programs,
+; which the player never sees. An administrator's own elevation, the built-in Administrator and a system
+; without UAC install for the player, who needs no word. Where the session's account can't be read, an
+; elevated installer still warns.
+Function WarnOfOtherAccount
     ${IfThen} ${Silent} ${|} Return ${|}
     System::Call "advapi32::OpenProcessToken(p -1, i 8, *p .R1) i .R0"  ; TOKEN_QUERY
     ${IfThen} $R0 = 0 ${|} Return ${|}
-    System::Call "advapi32::GetTokenInformation(p R1, i 20, *i .R2, i 4, *i .R3) i .R0"  ; TokenElevation
+    System::Call "advapi32::GetTokenInformation(p R1, i 20, *i .R2, i 4, *i) i .R0"  ; TokenElevation
+    ${IfThen} $R0 = 0 ${|} StrCpy $R2 0 ${|}
+    System::Alloc 256
+    Pop $R6
+    System::Call "advapi32::GetTokenInformation(p R1, i 1, p R6, i 256, *i) i .R0"  ; TokenUser
     System::Call "kernel32::CloseHandle(p R1)"
+    System::Call "*$R6(p .R7)"  ; its SID
+    ; The session's account, as "domain\user", turned into its SID: account names compare without case
+    ; and may be written several ways, the SID only one.
+    StrCpy $R1 5  ; WTSUserName
+    Call SessionText
+    StrCpy $R3 $R1
+    StrCpy $R1 7  ; WTSDomainName
+    Call SessionText
+    StrCpy $R3 "$R1\$R3"
+    System::Alloc 256
+    Pop $R8
+    System::Call "advapi32::LookupAccountNameW(p 0, w R3, p R8, *i 256, w .R9, *i ${NSIS_MAX_STRLEN}, *i) i .R1"
+    ; $R1 becomes 1 where the player needs no word: the same account, or, where either account can't be
+    ; told, an installer without elevation.
     ${If} $R0 <> 0
-    ${AndIf} $R2 <> 0
-    ${AndIf} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION "$(AdministratorsProfile)" IDCANCEL`
+    ${AndIf} $R1 <> 0
+        System::Call "advapi32::EqualSid(p R7, p R8) i .R1"
+        System::Call "advapi32::GetUserNameW(w .R4, *i ${NSIS_MAX_STRLEN})"
+        StrCpy $R5 "$(OtherAccount)"
+    ${Else}
+        StrCpy $R1 0
+        ${IfThen} $R2 = 0 ${|} StrCpy $R1 1 ${|}
+        StrCpy $R5 "$(AdministratorsProfile)"
+    ${EndIf}
+    System::Free $R6
+    System::Free $R8
+    ${If} $R1 = 0
+    ${AndIf} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION $R5 IDCANCEL`
         SetErrorLevel 2
         Quit
     ${EndIf}
@@ -287,7 +329,7 @@ Function .onInit
         Call CheckRequestedFolder
     ${EndIf}
     Call WaitForClosedProgram
-    Call WarnOfAdministratorsProfile
+    Call WarnOfOtherAccount
 FunctionEnd
 
 Function LeaveFolderPage

@@ -292,6 +292,33 @@ TEST_F(Installer, LeavesEverythingAsItIsWhileTheProgramRuns) {
     }
 }
 
+// Elevated in the player's own account (an administrator's own elevation, the built-in Administrator, a
+// system without UAC), the installer installs for the player and has nothing to warn of: it opens on its
+// folder page. Wine runs every program elevated, in the one account of its prefix.
+TEST_F(Installer, ElevatedInThePlayersOwnAccountOpensOnItsFolderPage) {
+    HANDLE token = nullptr;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size);
+    CloseHandle(token);
+    ASSERT_TRUE(elevation.TokenIsElevated) << "the installer started below would not be elevated";
+
+    PROCESS_INFORMATION setup = Start(SetupExe);
+    HWND window = nullptr;
+    EXPECT_TRUE(PumpUntil([&] {
+        window = VisibleDialogOf(setup.dwProcessId);
+        HWND page = FindWindowExW(window, nullptr, L"#32770", nullptr);
+        wchar_t folder[MAX_PATH] = {};  // another process's edit box answers only the message
+        SendMessageW(FindWindowExW(page, nullptr, L"Edit", nullptr), WM_GETTEXT, MAX_PATH,
+                     reinterpret_cast<LPARAM>(folder));
+        return window != nullptr && folder == DefaultFolder;
+    }, OtherProcessMs)) << "first shown: " << NarrowUtf8(WindowText(window));
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    Finish(setup);
+    EXPECT_FALSE(KeyExists());
+}
+
 // Run in place and waited for (_?=), the uninstaller stays behind; run again it must find nothing to do,
 // not take the config.txt and language file the player has put there since.
 TEST_F(Installer, AnUninstallerRunASecondTimeRemovesNothing) {
