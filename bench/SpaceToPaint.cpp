@@ -8,7 +8,7 @@
 #include "app/MessageStep.h"
 #include "app/StartUp.h"
 #include "bench/Bench.h"
-#include "tests/win32/HandleCounts.h"
+#include "probes/HandleCounts.h"
 #include "resources/resource.h"
 #include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
