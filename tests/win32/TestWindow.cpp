@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "app/MessageStep.h"
 #include "core/Product.h"
 #include "text/Config.h"
 #include "text/StringList.h"
@@ -75,9 +76,7 @@ int PumpMessages() {
             break;
         }
         if (message.message == WM_PAINT && message.hwnd == MainWindowHandle) paints++;
-        if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DeliverMessage(&message);
     }
     return paints;
 }

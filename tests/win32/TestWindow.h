@@ -17,7 +17,7 @@ std::string MainWindowFailure(DWORD error);
 // next test runs in a fresh process.
 void CloseTestMainWindow();
 
-// Handles every pending message the way the program's loop does; returns the main window's paints.
+// Handles every pending message with the program's own message step; returns the main window's paints.
 // A quit message is left for the caller's loop.
 int PumpMessages();
 // Pumps until condition holds or timeoutMs has passed; false on the timeout.

@@ -7,8 +7,8 @@
 
 #include "core/AnnouncementList.h"
 #include "core/PieceDraw.h"
+#include "probes/HandleCounts.h"
 #include "resources/resource.h"
-#include "tests/win32/HandleCounts.h"
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
