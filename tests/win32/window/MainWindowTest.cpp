@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -276,6 +277,34 @@ TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenAMenuThatSaysWhatTheToolbarSays)
         TypeKeys(opener);
         EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener.back();
         EXPECT_EQ(expected, OpenMenuItems) << opener.back();
+    }
+}
+
+// The game's menu over the display and the toolbar; the caption and the icon keep the window's own.
+TEST_F(MainWindowTest, ARightClickOnTheCaptionOrTheIconOpensTheWindowMenu) {
+    RECT client, toolbar;
+    GetClientRect(MainWindowHandle, &client);
+    MapWindowPoints(MainWindowHandle, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(ToolbarWindow, &toolbar);
+    const int captionY = client.top - GetSystemMetrics(SM_CYCAPTION) / 2, middle = (client.left + client.right) / 2;
+    const std::tuple<POINT, LRESULT, int> clicks[] = {  // where, what is there, an item of the menu it opens
+        {{middle, captionY}, HTCAPTION, SC_MOVE},
+        {{client.left + GetSystemMetrics(SM_CXSMICON) / 2, captionY}, HTSYSMENU, SC_MOVE},
+        {{middle, (toolbar.bottom + client.bottom) / 2}, HTCLIENT, ID_DRAW_RECORD},
+        {{toolbar.right - 2, toolbar.bottom - 2}, HTCLIENT, ID_DRAW_RECORD}};
+    SetForegroundWindow(MainWindowHandle);
+    for (const auto& [point, hit, item] : clicks) {
+        ASSERT_EQ(hit, SendMessageW(MainWindowHandle, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
+        OpenMenuItems.clear();
+        SetTimer(nullptr, 0, 30, ReadOpenMenu);
+        SetCursorPos(point.x, point.y);
+        INPUT click[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, click, sizeof(INPUT));
+        EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << hit;
+        EXPECT_TRUE(std::any_of(OpenMenuItems.begin(), OpenMenuItems.end(),
+                                [&](const MenuItem& shown) { return std::get<0>(shown) == item; })) << hit;
     }
 }
 
