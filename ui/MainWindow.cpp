@@ -178,6 +178,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PlayAndShow(NextTurn);          // only the release draws, so holding the bar down gives one draw
         return 0;
     case WM_CONTEXTMENU:
+        if (!IsGameMenuPoint(window, lParam)) break;  // the caption, the icon and the frame: the window menu
         OpenContextMenu(window, lParam);
         return 0;
     case WM_COMMAND:

@@ -47,6 +47,9 @@ bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked dir
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
 
 std::wstring WindowText(HWND window);
+// The clipboard's text, read no further than its memory reaches; "(the clipboard is held)" while another
+// window has it open.
+std::wstring ClipboardTextWhole();
 
 // The title of core/Product.h, and the caption start-up makes of it with the version.
 std::wstring ProductTitleText();
