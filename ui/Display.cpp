@@ -56,7 +56,7 @@ constexpr size_t DISPLAY_LINE_MAX_LENGTH = 4096;
 
 static std::wstring AnnouncedLine(size_t position) {
     int slot = AnnouncementList[position];
-    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot].substr(0, DISPLAY_LINE_MAX_LENGTH) : std::wstring();
+    return IsTextSlot(slot) ? TextTable[slot].substr(0, DISPLAY_LINE_MAX_LENGTH) : std::wstring();
 }
 
 static DisplayContent ContentNow(int top) {
