@@ -52,7 +52,7 @@ static RECT Inked = {};  // where the composed picture differs from the grey fie
 
 static std::wstring AnnouncedLine(size_t position) {
     int slot = AnnouncementList[position];
-    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot] : std::wstring();
+    return IsTextSlot(slot) ? TextTable[slot] : std::wstring();
 }
 
 static DisplayContent ContentNow(int top) {
