@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "bench/FloorWindow.h"
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
 #include "ui/Dib32.h"
@@ -29,7 +30,8 @@ static void PaintFirstDisplay(HWND window) {
     if (buffer != nullptr && strip != nullptr && memory != nullptr && tiles != nullptr) {
         std::memset(pixels, 176, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
         HGDIOBJ previous = SelectObject(memory, buffer), previousTile = SelectObject(tiles, strip);
-        BitBlt(memory, (w - 40) / 2, top + 20, 40, 40, tiles, 40 * 13, 0, SRCCOPY);
+        const int tile = Buttons[ButtonIndex(ID_WHITE_TURN)].tile;
+        BitBlt(memory, (w - TILE_SIZE) / 2, top + 20, TILE_SIZE, TILE_SIZE, tiles, TILE_SIZE * tile, 0, SRCCOPY);
         const std::wstring& prompt = DefaultTextTable[TS_PRESS_WHITE];
         SIZE extent;
         GetTextExtentPoint32W(memory, prompt.c_str(), static_cast<int>(prompt.size()), &extent);
@@ -64,8 +66,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
     if (window == nullptr) return 1;
     InitCommonControls();
     HWND toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | TBSTYLE_TRANSPARENT,
-                                   IDC_TOOLBAR, 16, instance, IDB_PIECE_STRIP, ToolbarButtons.data(), TOOLBAR_BUTTON_COUNT, 0,
-                                   0, 40, 40, sizeof(TBBUTTON));
+                                   IDC_TOOLBAR, PIECE_STRIP_TILES, instance, IDB_PIECE_STRIP, ToolbarButtons.data(),
+                                   TOOLBAR_BUTTON_COUNT, 0, 0, TILE_SIZE, TILE_SIZE, sizeof(TBBUTTON));
     if (toolbar == nullptr) return 1;
     MoveWindow(toolbar, 0, 0, 0, 0, TRUE);
     RECT outer;

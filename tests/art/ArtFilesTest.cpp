@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <vector>
 
+#include "core/Buttons.h"
 #include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -17,6 +18,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 const char* const ArtFiles[] = {"PieceStrip.bmp", "App.ico", "DialogPicture.bmp"};
+constexpr int StripWidth = PIECE_STRIP_TILES * TILE_SIZE;
 
 Bytes ReadAll(const fs::path& path) {
     const std::string bytes = ReadBytes(path);
@@ -54,10 +56,10 @@ void ExpectPlainBitmap(const Bytes& bmp, uint32_t width, uint32_t height, uint32
     EXPECT_EQ(14 + 40 + colours * 4 + rowBytes * height, bmp.size());
 }
 
-// Palette index of a 4-bit pixel, with y counted from the top.
+// Palette index of a 4-bit pixel of the strip, with y counted from the top.
 int StripPixel(const Bytes& bmp, int x, int y) {
-    const int rowBytes = 320, height = 40;
-    uint8_t pair = bmp[U32(bmp, 10) + size_t(height - 1 - y) * rowBytes + size_t(x / 2)];
+    const int rowBytes = (StripWidth * 4 + 31) / 32 * 4;
+    uint8_t pair = bmp[U32(bmp, 10) + size_t(TILE_SIZE - 1 - y) * rowBytes + size_t(x / 2)];
     return x % 2 == 0 ? pair >> 4 : pair & 0x0F;
 }
 
@@ -80,11 +82,9 @@ TEST(ArtFiles, GeneratorReportsWhatItCannotDo) {
     EXPECT_EQ(1, RunMakeArt("\"" + folder.Path().string() + "/missing\""));
 }
 
-TEST(ArtFiles, PieceStripIsSixteenTilesWithTheStandardPalette) {
+TEST(ArtFiles, PieceStripIsATilePerButtonWithTheStandardPalette) {
     const Bytes bmp = ReadAll(fs::path(RESOURCE_DIR) / "PieceStrip.bmp");
-    ExpectPlainBitmap(bmp, 640, 40, 4);
-    ASSERT_EQ(12918u, bmp.size());
-    EXPECT_EQ(16u, U32(bmp, 18) / U32(bmp, 22));  // square tiles
+    ExpectPlainBitmap(bmp, StripWidth, TILE_SIZE, 4);
 
     const uint32_t standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
                                    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
@@ -95,24 +95,27 @@ TEST(ArtFiles, PieceStripIsSixteenTilesWithTheStandardPalette) {
     }
 }
 
-// Catches tiles drawn out of order: black pieces and the Black Turn die are mostly black, white ones white.
+// Catches a tile drawn in the other side's colours or at another button's place: a black piece and the
+// Black Turn die are mostly black, the white ones white.
 TEST(ArtFiles, PieceStripTilesSitOnSilverInTheirSidesColours) {
     const Bytes bmp = ReadAll(fs::path(RESOURCE_DIR) / "PieceStrip.bmp");
-    ASSERT_EQ(12918u, bmp.size());
-    const int silver = 7, black = 0, white = 15;
-    for (int tile = 0; tile < 16; tile++) {
+    ExpectPlainBitmap(bmp, StripWidth, TILE_SIZE, 4);
+    ASSERT_FALSE(HasFailure()) << "not the strip's shape";
+    const int silver = 7, black = 0, white = 15, last = TILE_SIZE - 1;
+    for (const ButtonRow& row : Buttons) {
+        const int left = TILE_SIZE * row.tile;
+        SCOPED_TRACE(testing::Message() << "tile " << row.tile);
         int counts[16] = {};
-        for (int y = 0; y < 40; y++)
-            for (int x = 0; x < 40; x++) counts[StripPixel(bmp, 40 * tile + x, y)]++;
-        EXPECT_EQ(silver, StripPixel(bmp, 40 * tile, 0)) << "tile " << tile;
-        EXPECT_EQ(silver, StripPixel(bmp, 40 * tile + 39, 39)) << "tile " << tile;
-        EXPECT_GT(1600 - counts[silver], 250) << "tile " << tile << " is nearly empty";
-        if (tile < 6 || tile == 12) {
-            EXPECT_GT(counts[black], 2 * counts[white]) << "tile " << tile;
-        }
-        if ((tile >= 6 && tile < 12) || tile == 13) {
-            EXPECT_GT(counts[white], counts[black]) << "tile " << tile;  // black outlines are a large share
-        }
+        for (int y = 0; y < TILE_SIZE; y++)
+            for (int x = 0; x < TILE_SIZE; x++) counts[StripPixel(bmp, left + x, y)]++;
+        EXPECT_EQ(silver, StripPixel(bmp, left, 0));
+        EXPECT_EQ(silver, StripPixel(bmp, left + last, last));
+        EXPECT_GT(TILE_SIZE * TILE_SIZE - counts[silver], 250) << "nearly empty";
+        if (row.role != ButtonRole::Piece && row.role != ButtonRole::Turn) continue;
+        if (row.side == Side::Black)
+            EXPECT_GT(counts[black], 2 * counts[white]);
+        else
+            EXPECT_GT(counts[white], counts[black]);  // black outlines are a large share
     }
 }
 

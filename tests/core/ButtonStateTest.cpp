@@ -3,15 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "tests/support/TestToolbar.h"
 
 namespace {
 
-const int PieceButtons[] = {ID_BLACK_KING,  ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT,
-                            ID_BLACK_ROOK,  ID_BLACK_PAWN,  ID_WHITE_KING,   ID_WHITE_QUEEN,
-                            ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN};
-const int PushButtons[] = {ID_BLACK_TURN, ID_WHITE_TURN, ID_NEW_GAME, ID_HELP};
 const int UnknownCommands[] = {32779, ID_ABOUT, ID_EXIT, 12345, -1};
 
 class ButtonState : public testing::Test {
@@ -36,9 +33,8 @@ TEST_F(ButtonState, UnknownCommandsReadAsUpAndRefuseChanges) {
 }
 
 TEST_F(ButtonState, SettersAcceptEveryButtonPushButtonsToo) {
-    std::vector<int> all(std::begin(PieceButtons), std::end(PieceButtons));
-    all.insert(all.end(), std::begin(PushButtons), std::end(PushButtons));
-    for (int command : all) {
+    for (const ButtonRow& row : Buttons) {
+        const int command = row.command;
         SCOPED_TRACE(command);
         EXPECT_FALSE(IsButtonChecked(command));
         EXPECT_TRUE(CheckButton(command, true));
@@ -59,20 +55,21 @@ TEST_F(ButtonState, SettersAcceptEveryButtonPushButtonsToo) {
 }
 
 TEST_F(ButtonState, AClickTogglesOnlyAShownCheckButton) {
-    for (int command : PieceButtons) {
+    for (const ButtonRow& row : Buttons) {
+        const int command = row.command;
         SCOPED_TRACE(command);
-        EXPECT_TRUE(ClickTestButton(command));
-        EXPECT_TRUE(IsButtonChecked(command));
-        EXPECT_TRUE(ClickTestButton(command));
-        EXPECT_FALSE(IsButtonChecked(command));
+        if (row.role == ButtonRole::Piece) {
+            EXPECT_TRUE(ClickTestButton(command));
+            EXPECT_TRUE(IsButtonChecked(command));
+            EXPECT_TRUE(ClickTestButton(command));
+            EXPECT_FALSE(IsButtonChecked(command));
 
-        HideButton(command, true);
-        EXPECT_FALSE(ClickTestButton(command));
-        EXPECT_FALSE(IsButtonChecked(command));
-        HideButton(command, false);
-    }
-    for (int command : PushButtons) {
-        SCOPED_TRACE(command);
+            HideButton(command, true);
+            EXPECT_FALSE(ClickTestButton(command));
+            EXPECT_FALSE(IsButtonChecked(command));
+            HideButton(command, false);
+            continue;
+        }
         EXPECT_TRUE(ClickTestButton(command));
         EXPECT_FALSE(IsButtonChecked(command));
         CheckButton(command, true);
@@ -83,7 +80,8 @@ TEST_F(ButtonState, AClickTogglesOnlyAShownCheckButton) {
 
 TEST_F(ButtonState, WithoutAToolbarNothingIsCheckedAndNothingChanges) {
     RemoveTestToolbar();
-    for (int command : PieceButtons) {
+    for (const ButtonRow& row : Buttons) {
+        const int command = row.command;
         SCOPED_TRACE(command);
         EXPECT_FALSE(CheckButton(command, true));
         EXPECT_FALSE(IsButtonChecked(command));

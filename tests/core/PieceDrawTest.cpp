@@ -184,7 +184,7 @@ TEST_F(PieceDraw, WithoutAToolbarEveryKindCountsAndBlackIsAlwaysDue) {
 
 TEST_F(PieceDraw, NewGameResetsTheButtonsInOrderAndLeavesTheGeneratorAlone) {
     for (const auto& commands : {BlackPieceCommands, WhitePieceCommands}) {
-        for (int i = 0; i < 6; i++) ClickTestButton(commands[i]);
+        for (int command : commands) ClickTestButton(command);
         for (int i : {0, 5}) {
             EnableButton(commands[i], false);
             HideButton(commands[i], true);
@@ -208,11 +208,11 @@ TEST_F(PieceDraw, NewGameResetsTheButtonsInOrderAndLeavesTheGeneratorAlone) {
     EXPECT_EQ(expected, std::vector<ButtonCall>(calls.begin() + callsBefore, calls.end()));
 
     for (const auto& commands : {BlackPieceCommands, WhitePieceCommands}) {
-        for (int i = 0; i < 6; i++) {
-            SCOPED_TRACE(commands[i]);
-            EXPECT_FALSE(IsButtonChecked(commands[i]));
-            EXPECT_TRUE(IsTestButtonEnabled(commands[i]));
-            EXPECT_FALSE(IsTestButtonHidden(commands[i]));
+        for (int command : commands) {
+            SCOPED_TRACE(command);
+            EXPECT_FALSE(IsButtonChecked(command));
+            EXPECT_TRUE(IsTestButtonEnabled(command));
+            EXPECT_FALSE(IsTestButtonHidden(command));
         }
     }
     EXPECT_EQ("black", TurnMarking());

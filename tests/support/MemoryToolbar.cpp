@@ -1,4 +1,4 @@
-// The button-state operations over an in-memory table of the 16 buttons, answering as the real toolbar does.
+// The button-state operations over an in-memory copy of the button table, answering as the real toolbar does.
 #include "core/ButtonState.h"
 #include "tests/support/TestToolbar.h"
 

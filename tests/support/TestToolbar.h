@@ -16,7 +16,7 @@ struct ButtonCall {
     }
 };
 
-// Replaces any earlier test toolbar with a fresh one whose 16 buttons are enabled, shown and up.
+// Replaces any earlier test toolbar with a fresh one whose buttons are all enabled, shown and up.
 bool MakeTestToolbar();
 // Clicks the button as a player would; false when no shown button carries the command.
 bool ClickTestButton(int command);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/Buttons.h"
 #include "resources/resource.h"
 #include "ui/Dib32.h"
 #include "ui/Display.h"
@@ -40,16 +41,16 @@ DWORD PixelCanvas::At(int x, int y) const {
 
 std::vector<DWORD> StripTile(int tile) {
     HBITMAP strip = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PIECE_STRIP));
-    PixelCanvas canvas(40, 40);
+    PixelCanvas canvas(TILE_SIZE, TILE_SIZE);
     HDC source = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(source, strip);
-    BitBlt(canvas.dc, 0, 0, 40, 40, source, 40 * tile, 0, SRCCOPY);
+    BitBlt(canvas.dc, 0, 0, TILE_SIZE, TILE_SIZE, source, TILE_SIZE * tile, 0, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
     DeleteObject(strip);
     std::vector<DWORD> result;
-    for (int y = 0; y < 40; y++)
-        for (int x = 0; x < 40; x++) result.push_back(canvas.At(x, y));
+    for (int y = 0; y < TILE_SIZE; y++)
+        for (int x = 0; x < TILE_SIZE; x++) result.push_back(canvas.At(x, y));
     return result;
 }
 

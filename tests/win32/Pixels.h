@@ -28,7 +28,7 @@ struct PixelCanvas {
     DWORD At(int x, int y) const;  // 0x00RRGGBB
 };
 
-// Tile n (0-15) of the image strip in this executable's resources, 40 x 40, as 0x00RRGGBB, row by row.
+// Tile n of the image strip in this executable's resources, TILE_SIZE square, as 0x00RRGGBB, row by row.
 std::vector<DWORD> StripTile(int tile);
 
 // Every pixel of the canvas, 0x00RRGGBB row by row.

@@ -11,7 +11,7 @@ constexpr uint8_t Clear = 0xFF;  // cells left transparent
 
 Grid KnightIcon(int size, Placement placement) {
     Grid icon(size, size, Clear);
-    PaintLayers(icon, 0, 0, ShapePiece(Piece::Knight, size, placement), FlatPieceStyle(PieceSide::White, size));
+    PaintLayers(icon, 0, 0, ShapePiece(PieceKind::Knight, size, placement), FlatPieceStyle(Side::White, size));
     return icon;
 }
 

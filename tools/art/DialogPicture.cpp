@@ -110,8 +110,8 @@ std::vector<uint8_t> DialogPictureFile() {
     shadow.Ellipse({114, 99}, 18, 3.5, 1);
     shadow.Ellipse({122, 161}, 12, 4.0, 1);
     PaintBoard(picture, shadows);
-    PaintLayers(picture, 68, 44, ShapePiece(Piece::Pawn, 60), TurnedWood(EBONY));
-    PaintLayers(picture, -2, 26, ShapePiece(Piece::King, 112), TurnedWood(IVORY));
+    PaintLayers(picture, 68, 44, ShapePiece(PieceKind::Pawn, 60), TurnedWood(EBONY));
+    PaintLayers(picture, -2, 26, ShapePiece(PieceKind::King, 112), TurnedWood(IVORY));
     // Faces lit from the upper left: the top brightest, the right side in shadow.
     PaintLayers(picture, 84, 128, ShapeDie(),
                 DieStyle({Shade(DIE_RED, 0.95), Shade(DIE_RED, 0.35), Shade(DIE_RED, 0.7)}, BLACK, Shade(DIE_RED, 0.15),

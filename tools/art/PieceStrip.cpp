@@ -1,17 +1,16 @@
-// The toolbar strip: twelve pieces, two turn dice, a board for New Game and a disc for Help.
+// The toolbar strip: a piece of each kind per side, a die per turn, a board for New Game and a disc for Help.
 #include "PieceStrip.h"
 
 #include "ImageFiles.h"
 #include "Palette.h"
 #include "Shapes.h"
+#include "core/Buttons.h"
 
 namespace {
 
-constexpr int Tile = 40;
-
 // A fresh board with a spark on its corner: the board set up anew.
 void DrawNewGameTile(Grid& strip, int left) {
-    Grid tile(Tile, Tile, 0xFF);
+    Grid tile(TILE_SIZE, TILE_SIZE, 0xFF);
     Painter p(tile);
     p.Rectangle(6, 7, 34, 35, BLACK);
     p.Rectangle(7, 8, 33, 34, OLIVE);
@@ -20,20 +19,20 @@ void DrawNewGameTile(Grid& strip, int left) {
             double x = 8 + 3 * column, y = 9 + 3 * row;
             p.Rectangle(x, y, x + 3, y + 3, (row + column) % 2 ? GREEN : WHITE);
         }
-    Grid spark(Tile, Tile);
+    Grid spark(TILE_SIZE, TILE_SIZE);
     const Point c = {31, 9};
     const double tip = 8.0, waist = 2.2;
     Painter(spark).Polygon({{c.x, c.y - tip}, {c.x + waist, c.y - waist}, {c.x + tip, c.y}, {c.x + waist, c.y + waist},
                             {c.x, c.y + tip}, {c.x - waist, c.y + waist}, {c.x - tip, c.y}, {c.x - waist, c.y - waist}},
                            1);
     const LayerStyle yellow = {[](size_t, const Grid&, int, int) { return uint8_t(YELLOW); }, BLACK, BLACK, 0};
-    PaintLayers(tile, 0, 0, {{spark}, Grid(Tile, Tile)}, yellow);
+    PaintLayers(tile, 0, 0, {{spark}, Grid(TILE_SIZE, TILE_SIZE)}, yellow);
     Blit(strip, tile, left, 0, 0xFF);
 }
 
 // A question mark on a blue disc.
 void DrawHelpTile(Grid& strip, int left) {
-    Grid tile(Tile, Tile, 0xFF);
+    Grid tile(TILE_SIZE, TILE_SIZE, 0xFF);
     Painter p(tile);
     p.Circle({20, 20}, 16, NAVY);
     p.Circle({20, 20}, 15, BLUE);
@@ -44,20 +43,32 @@ void DrawHelpTile(Grid& strip, int left) {
     Blit(strip, tile, left, 0, 0xFF);
 }
 
+// The picture of row's button, at the tile the row names.
+void DrawTile(Grid& strip, const ButtonRow& row) {
+    const int left = TILE_SIZE * row.tile;
+    switch (row.role) {
+    case ButtonRole::Piece:
+        PaintLayers(strip, left, 0, ShapePiece(row.kind, TILE_SIZE), FlatPieceStyle(row.side, TILE_SIZE));
+        return;
+    case ButtonRole::Turn:  // a die in the colours of the side whose draw it is
+        PaintLayers(strip, left, 0, ShapeDie(),
+                    row.side == Side::Black ? DieStyle({GREY, BLACK, BLACK}, BLACK, SILVER, WHITE)
+                                            : DieStyle({WHITE, SILVER, WHITE}, BLACK, BLACK, BLACK));
+        return;
+    case ButtonRole::NewGame:
+        DrawNewGameTile(strip, left);
+        return;
+    case ButtonRole::Help:
+        DrawHelpTile(strip, left);
+        return;
+    }
+}
+
 }  // namespace
 
-// On the button face's silver: black King to Pawn, white King to Pawn, Black Turn, White Turn, New Game, Help.
+// Every button's picture on the button face's silver.
 std::vector<uint8_t> PieceStripFile() {
-    Grid strip(Tile * 16, Tile, SILVER);
-    for (int i = 0; i < 6; i++) {
-        const LayeredShape piece = ShapePiece(Piece(i), Tile);
-        PaintLayers(strip, Tile * i, 0, piece, FlatPieceStyle(PieceSide::Black, Tile));
-        PaintLayers(strip, Tile * (6 + i), 0, piece, FlatPieceStyle(PieceSide::White, Tile));
-    }
-    // The turn buttons: a die in the colours of the side whose draw it is.
-    PaintLayers(strip, Tile * 12, 0, ShapeDie(), DieStyle({GREY, BLACK, BLACK}, BLACK, SILVER, WHITE));
-    PaintLayers(strip, Tile * 13, 0, ShapeDie(), DieStyle({WHITE, SILVER, WHITE}, BLACK, BLACK, BLACK));
-    DrawNewGameTile(strip, Tile * 14);
-    DrawHelpTile(strip, Tile * 15);
+    Grid strip(TILE_SIZE * PIECE_STRIP_TILES, TILE_SIZE, SILVER);
+    for (const ButtonRow& row : Buttons) DrawTile(strip, row);
     return EncodeBmp(strip, StandardPalette(), 4);
 }

@@ -1,4 +1,4 @@
-// The toolbar's image strip: 16 tiles of 40 x 40, 16 colours.
+// The toolbar's image strip: a square tile per button, in the tile order of core/Buttons.h; 16 colours.
 #pragma once
 
 #include <cstdint>

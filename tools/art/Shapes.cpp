@@ -40,7 +40,7 @@ struct Parts {
     Draw details;
 };
 
-// In the order of Piece.
+// King to Pawn, in the order of PieceKind.
 const Parts PieceParts[] = {
     {{[](Painter& p) {
           p.Rectangle(18.0, 0.5, 22.0, 9.5, 1);
@@ -98,7 +98,7 @@ const Parts PieceParts[] = {
       [](Painter& p) { Collar(p, 18.8, 6.5); }, Foot},
      nullptr},
 };
-static_assert(std::size(PieceParts) == 6);
+static_assert(std::size(PieceParts) == PIECE_KIND_COUNT, "a kind without its shape");
 
 Grid DieFace(const std::vector<Point>& corners) {
     Grid mask(DesignSize, DesignSize);
@@ -108,12 +108,12 @@ Grid DieFace(const std::vector<Point>& corners) {
 
 }  // namespace
 
-LayeredShape ShapePiece(Piece piece, int size) {
-    return ShapePiece(piece, size, {size / double(DesignSize), 0.0, 0.0});
+LayeredShape ShapePiece(PieceKind kind, int size) {
+    return ShapePiece(kind, size, {size / double(DesignSize), 0.0, 0.0});
 }
 
-LayeredShape ShapePiece(Piece piece, int size, Placement placement) {
-    const Parts& parts = PieceParts[int(piece)];
+LayeredShape ShapePiece(PieceKind kind, int size, Placement placement) {
+    const Parts& parts = PieceParts[int(kind) - 1];
     LayeredShape shape{{}, Grid(size, size)};
     for (Draw draw : parts.layers) {
         shape.layers.emplace_back(size, size);
@@ -126,8 +126,8 @@ LayeredShape ShapePiece(Piece piece, int size, Placement placement) {
 }
 
 // A band on the side away from the light gives the flat fill some roundness.
-LayerStyle FlatPieceStyle(PieceSide side, int size) {
-    const bool white = side == PieceSide::White;
+LayerStyle FlatPieceStyle(Side side, int size) {
+    const bool white = side == Side::White;
     const int away = (white ? +1 : -1) * (size >= 32 ? 2 : 1);
     const uint8_t fill = white ? WHITE : BLACK, band = white ? SILVER : GREY;
     return {[=](size_t, const Grid& layer, int x, int y) { return layer.At(x + away, y) ? fill : band; }, BLACK,

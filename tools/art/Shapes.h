@@ -1,21 +1,19 @@
-// The shapes the pictures share: six chess pieces and a die, as layered masks drawn on a 40 x 40 design square.
+// The shapes the pictures share: a chess piece of each kind and a die, as layered masks drawn on a 40 x 40 design square.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "Raster.h"
+#include "core/GameTypes.h"
 
-enum class Piece { King, Queen, Bishop, Knight, Rook, Pawn };  // the order of the toolbar strip
-enum class PieceSide { Black, White };
-
-// The piece's parts as masks of size x size pixels, the design square filling the grid.
-LayeredShape ShapePiece(Piece piece, int size);
-LayeredShape ShapePiece(Piece piece, int size, Placement placement);
+// The piece's parts as masks of size x size pixels, the design square filling the grid; kind is not None.
+LayeredShape ShapePiece(PieceKind kind, int size);
+LayeredShape ShapePiece(PieceKind kind, int size, Placement placement);
 
 // The toolbar's flat colours: black pieces carry light inner lines, white pieces black ones;
 // both are lit from the left.
-LayerStyle FlatPieceStyle(PieceSide side, int size);
+LayerStyle FlatPieceStyle(Side side, int size);
 
 // On a 40 x 40 grid: the faces top, right, front (back to front) as layers, the pips as details.
 LayeredShape ShapeDie();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "core/KindTexts.h"
 #include "core/PieceDraw.h"
 #include "probes/HandleCounts.h"
@@ -21,6 +22,7 @@
 namespace {
 
 constexpr DWORD GREY = 0xB0B0B0;
+constexpr int WhiteTurnTile = Buttons[ButtonIndex(ID_WHITE_TURN)].tile;  // a new game's picture
 const wchar_t Mark[] = L"ЖЖЖ";  // symmetric, no descender: one line's ink stays inside its 16 rows
 
 class DisplayTest : public testing::Test {
@@ -77,7 +79,7 @@ TEST_F(DisplayTest, NewGameShowsTheWhiteTurnTileCentredTwentyPixelsUnderTheToolb
     ASSERT_EQ(287, BackBuffer.width);
     const int left = 123;  // (287 - 40) / 2
     const int top = PictureTop();
-    const auto tile = StripTile(13);
+    const auto tile = StripTile(WhiteTurnTile);
     int mismatches = 0;
     for (int y = 0; y < 40; y++)
         for (int x = 0; x < 40; x++) mismatches += BufferPixel(left + x, top + y) != tile[y * 40 + x];
@@ -134,8 +136,7 @@ TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLe
     SendCommand(ID_WHITE_TURN);
     const auto before = LineInk();
     ASSERT_FALSE(before.empty());
-    for (int command : {ID_WHITE_KING, ID_WHITE_QUEEN, ID_WHITE_BISHOP, ID_WHITE_KNIGHT, ID_WHITE_ROOK, ID_WHITE_PAWN})
-        ClickToolbarButton(command);
+    for (int command : WhitePieceCommands) ClickToolbarButton(command);
     // Narrower before the stalemate's first paint: a picture would now centre the lines at 100, not 143.
     SendMessageW(MainWindowHandle, WM_COMMAND, ID_WHITE_TURN, 0);
     ResizeClientArea(400, 300);
@@ -147,7 +148,7 @@ TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLe
 }
 
 TEST_F(DisplayTest, PictureIsCutAtTheLeftOfANarrowTarget) {
-    const auto tile = StripTile(6);
+    const auto tile = StripTile(PieceTile(Side::White, PieceKind::King));
     const struct {
         int width, left;
     } cases[] = {{30, -5}, {41, 0}, {120, 40}};
@@ -205,7 +206,7 @@ TEST_F(DisplayTest, MinimisedWindowDrawsNothingAndRestoringDrawsAgain) {
     ASSERT_NE(nullptr, BackBuffer.pixels);
     EXPECT_EQ(client.right / 2, BackBuffer.width);
     EXPECT_EQ(client.bottom / 2, BackBuffer.height);
-    EXPECT_EQ(StripTile(13)[0], BufferPixel((BackBuffer.width - 40) / 2, PictureTop()));
+    EXPECT_EQ(StripTile(WhiteTurnTile)[0], BufferPixel((BackBuffer.width - 40) / 2, PictureTop()));
 }
 
 TEST_F(DisplayTest, ALineWiderThanTheTargetStartsAtItsLeftEdge) {

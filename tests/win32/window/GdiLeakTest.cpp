@@ -1,6 +1,7 @@
 // Painting, drawing and opening and closing things leave no GDI object and no window behind.
 #include <gtest/gtest.h>
 
+#include "core/Buttons.h"
 #include "core/PieceDraw.h"
 #include "probes/HandleCounts.h"
 #include "resources/resource.h"
@@ -19,10 +20,9 @@ void PlayARound() {
         ReleaseSpace();
         PumpMessages();
     }
-    for (int command : {ID_BLACK_KING, ID_BLACK_QUEEN, ID_BLACK_BISHOP, ID_BLACK_KNIGHT, ID_BLACK_ROOK, ID_BLACK_PAWN})
-        ClickToolbarButton(command);
+    for (int command : BlackPieceCommands) ClickToolbarButton(command);
     SendCommand(ID_BLACK_TURN);  // stalemate
-    for (int command : {ID_WHITE_TURN, ID_NEW_GAME, ID_HELP, ID_BLACK_KING}) ToolbarTooltip(command);
+    for (const ButtonRow& row : Buttons) ToolbarTooltip(row.command);
     ResizeClientArea(300, 200);
     ShowWindow(MainWindowHandle, SW_MINIMIZE);
     PumpMessages();

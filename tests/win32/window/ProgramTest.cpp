@@ -13,6 +13,7 @@
 #include "tests/win32/TestWindow.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
+#include "ui/ToolbarButtons.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     ASSERT_NE(nullptr, main);
     HWND toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
     ASSERT_NE(nullptr, toolbar);
-    EXPECT_EQ(22, SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+    EXPECT_EQ(TOOLBAR_BUTTON_COUNT, SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
     EXPECT_EQ(1, SendMessageW(toolbar, TB_ISBUTTONCHECKED, ID_BLACK_TURN, 0)) << "the first game has started";
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"config.txt").c_str()));
     PostMessageW(main, WM_CLOSE, 0, 0);

@@ -22,11 +22,6 @@
 
 namespace {
 
-const std::pair<int, const char*> PieceButtons[] = {
-    {ID_BLACK_KING, "Black King"}, {ID_BLACK_QUEEN, "Black Queen"}, {ID_BLACK_BISHOP, "Black Bishop"},
-    {ID_BLACK_KNIGHT, "Black Knight"}, {ID_BLACK_ROOK, "Black Rook"}, {ID_BLACK_PAWN, "Black Pawn"},
-    {ID_WHITE_KING, "White King"}, {ID_WHITE_QUEEN, "White Queen"}, {ID_WHITE_BISHOP, "White Bishop"},
-    {ID_WHITE_KNIGHT, "White Knight"}, {ID_WHITE_ROOK, "White Rook"}, {ID_WHITE_PAWN, "White Pawn"}};
 const POINT AwayFromTheToolbar = {1023, 767};  // the bottom right corner of the 1024 x 768 display
 
 // ctest runs this suite in the tests' prefix, where Wine's theme is on, and once more in a prefix with
@@ -103,10 +98,12 @@ TEST_F(ScreenTest, TheToolbarAndTheDisplayShowTheStateAfterEveryAction) {
         {"restored", [] { ShowWindow(MainWindowHandle, SW_RESTORE); }},
         {"shrunk back", [&] { ResizeClientArea(start.right, start.bottom); }},
     };
-    for (const auto& [command, name] : PieceButtons) {
-        steps.push_back({std::string("checking the ") + name, [command = command] { ClickToolbarButton(command); }});
-        steps.push_back({std::string("unchecking the ") + name, [command = command] { ClickToolbarButton(command); }});
-    }
+    for (const auto& commands : {BlackPieceCommands, WhitePieceCommands})
+        for (int command : commands) {
+            const std::string button = "button " + std::to_string(command);
+            steps.push_back({"checking " + button, [command] { ClickToolbarButton(command); }});
+            steps.push_back({"unchecking " + button, [command] { ClickToolbarButton(command); }});
+        }
     const std::vector<Step> game = {
         {"hovering over the Black Queen", [] { HoverOver(ID_BLACK_QUEEN); }},
         {"left the toolbar", LeaveTheToolbar},

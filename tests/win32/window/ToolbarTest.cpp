@@ -137,7 +137,7 @@ TEST_F(ToolbarTest, AMissingImageStripLeavesTheButtonsWorking) {
     CreateToolbar(MainWindowHandle);
     InstanceHandle = GetModuleHandleW(nullptr);
     ASSERT_NE(nullptr, ToolbarWindow);
-    EXPECT_EQ(22, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
+    EXPECT_EQ(TOOLBAR_BUTTON_COUNT, SendMessageW(ToolbarWindow, TB_BUTTONCOUNT, 0, 0));
     ASSERT_TRUE(ClickToolbarButton(ID_WHITE_QUEEN));
     EXPECT_TRUE(IsToolbarButtonChecked(ID_WHITE_QUEEN));
     EXPECT_GT(ToolbarHeight, 0);
