@@ -8,11 +8,13 @@
 #include "core/AnnouncementList.h"
 #include "core/Buttons.h"
 #include "core/KindTexts.h"
+#include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "probes/HandleCounts.h"
 #include "resources/resource.h"
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
+#include "text/Config.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
@@ -129,6 +131,49 @@ TEST_F(DisplayTest, LinesAreCentredUnderThePictureAndSixteenPixelsApart) {
         for (int x = 0; x < 287; x++)
             if (expected.At(x, y) != GREY) expectedInk.insert({x, y});
     EXPECT_EQ(expectedInk, first);
+}
+
+// Three dice: the tiles in the order drawn, centred 10 apart, closer in a narrow window and never cut while
+// they fit; under them the side's line and the kinds' record names, read from the screen.
+TEST_F(DisplayTest, ATurnOfThreeDiceShowsItsTilesInARowAndNamesItsKinds) {
+    for (const KindTextRow& kind : KindTexts) TextTable[kind.recordName] = std::wstring(static_cast<int>(kind.kind), L'Ж');
+    Generator.Reseed(77);
+    std::vector<std::int32_t> images;
+    for (int die = 0; die < 3; die++) {
+        DrawPieceKind(Side::White);
+        images.push_back(PieceImage);
+    }
+    const struct {
+        int clientWidth;
+        int lefts[3];
+    } cases[] = {{574, {73, 123, 173}}, {252, {0, 43, 86}}, {244, {0, 41, 82}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clientWidth);
+        ResizeClientArea(c.clientWidth, 400);
+        Generator.Reseed(77);
+        DicePerTurn = 3;
+        SendCommand(ID_WHITE_TURN);
+        ASSERT_EQ(images, TurnImages);
+        for (int die = 0; die < 3; die++) EXPECT_EQ("", TileDifference(images[die] - 1, c.lefts[die], PictureTop()));
+        for (int die = 0; die < 2; die++)
+            for (int x = c.lefts[die] + 40; x < c.lefts[die + 1]; x++) EXPECT_EQ(GREY, BufferPixel(x, PictureTop() + 20));
+        EXPECT_EQ("", DisplayDifference());
+
+        std::wstring kinds;
+        for (std::int32_t image : images)
+            kinds += (kinds.empty() ? L"" : L", ") + TextTable[KindTextsOf(static_cast<PieceKind>(image - 6)).recordName];
+        PixelCanvas expected(BackBuffer.width, BackBuffer.height);
+        SetBkMode(expected.dc, TRANSPARENT);
+        const int firstCentre = ToolbarHeight / 2 + 40 + 40;
+        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre, Mark);
+        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre + 16, kinds);
+        std::set<std::pair<int, int>> expectedInk;
+        for (int y = ToolbarHeight / 2 + 60; y < BackBuffer.height; y++)
+            for (int x = 0; x < BackBuffer.width; x++)
+                if (expected.At(x, y) != GREY) expectedInk.insert({x, y});
+        EXPECT_EQ(expectedInk, LineInk());
+    }
+    DicePerTurn = 1;
 }
 
 TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLeftThem) {
