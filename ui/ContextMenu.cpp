@@ -104,7 +104,16 @@ void ChooseDicePerTurn(int command) {
         if (DiceChoices[i].command == command) dice = i + 1;
     if (dice == 0 || dice == DicePerTurn) return;
     const std::wstring configPath = ModulePath(ConfigFileName);
-    if (!SaveDiceChoice(dice, configPath)) ShowMessage(L"Error Save Config File:\n\n" + configPath);
+    if (!SaveDiceChoice(dice, configPath)) {
+        ShowMessage(L"Error Save Config File:\n\n" + configPath);
+        return;
+    }
+    // The same size again: the platform widens a window now too narrow for the row to the new limit.
+    RECT outer = {};
+    if (MainWindowHandle != nullptr && !IsIconic(MainWindowHandle) && !IsZoomed(MainWindowHandle) &&
+        GetWindowRect(MainWindowHandle, &outer))
+        SetWindowPos(MainWindowHandle, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static bool AppendPart(HMENU menu, const MenuPart& part) {

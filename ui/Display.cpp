@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "resources/resource.h"
+#include "text/Config.h"
 #include "ui/Dib32.h"
 #include "ui/DisplayScale.h"
 #include "ui/Toolbar.h"
@@ -213,6 +215,16 @@ static void DrawTurnPictures(HDC target, HDC tiles, int w, int top, int side, in
             BitBlt(target, left, top + PICTURE_GAP, side, side, tiles, side * (image - 1), 0, SRCCOPY);
         left += side + gap;
     }
+}
+
+// The row of tiles at its narrowest, the gaps gone, fills the back buffer's width of the client area at
+// this scale. One die keeps the platform's own limit.
+void KeepTurnRowWhole(MINMAXINFO* limits) {
+    if (DicePerTurn <= 1 || MainWindowHandle == nullptr) return;
+    const int row = (DicePerTurn * TILE_SIZE * 2 * MainWindow.dpi + BASE_DPI - 1) / BASE_DPI;
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(MainWindowHandle, GWL_STYLE));
+    const RECT outer = OuterForClient({row, 0}, style, MainWindow.dpi);
+    limits->ptMinTrackSize.x = std::max<LONG>(limits->ptMinTrackSize.x, outer.right - outer.left);
 }
 
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.

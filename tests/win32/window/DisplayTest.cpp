@@ -176,6 +176,31 @@ TEST_F(DisplayTest, ATurnOfThreeDiceShowsItsTilesInARowAndNamesItsKinds) {
     DicePerTurn = 1;
 }
 
+// The window keeps the width of the row without gaps, so no tile of a turn is ever cut; one die keeps the
+// platform's limit. Choosing more dice widens a window that is now too narrow.
+TEST_F(DisplayTest, TheWindowKeepsATurnsRowOfTilesWhole) {
+    WriteTestLanguageFiles();  // the choice is saved beside the tests
+    const struct {
+        int command, dice, narrowest;
+    } cases[] = {{ID_ONE_DIE, 1, 130}, {ID_THREE_DICE, 3, 240}, {ID_TWO_DICE, 2, 160}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dice);
+        SendCommand(ID_ONE_DIE);
+        ResizeClientArea(130, 400);
+        SendCommand(c.command);
+        ASSERT_EQ(c.dice, DicePerTurn);
+        RECT client = {};
+        GetClientRect(MainWindowHandle, &client);
+        EXPECT_EQ(c.narrowest, client.right) << "after the choice";
+        ResizeClientArea(110, 400);  // the platform's own limit is a little less
+        GetClientRect(MainWindowHandle, &client);
+        EXPECT_EQ(c.dice == 1 ? 110 : c.narrowest, client.right) << "made narrower";
+        SendCommand(ID_WHITE_TURN);
+        for (int die = 0; die < c.dice && c.dice > 1; die++)
+            EXPECT_EQ("", TileDifference(TurnImages[die] - 1, 40 * die, PictureTop()));
+    }
+}
+
 TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLeftThem) {
     ResizeClientArea(574, 300);
     SendCommand(ID_WHITE_TURN);
