@@ -11,7 +11,7 @@ std::vector<std::int32_t> TurnImages;
 static std::vector<PieceKind> TurnKinds;
 
 // Slots, not texts: a change of language shows up at the next paint without rebuilding this.
-void RecordDraw(Side side, PieceKind kind) {
+void SetDisplayToDrawnKind(Side side, PieceKind kind) {
     AnnouncementList.clear();
     AnnouncementList.push_back(side == Side::White ? TS_WHITE_PROMPT : TS_BLACK_PROMPT);
     AnnouncementList.push_back(KindTextsOf(kind).name);
@@ -23,16 +23,16 @@ void RecordDraw(Side side, PieceKind kind) {
 // A turn of one kind is an ordinary draw, to the last byte of what the display says.
 void RecordTurn(Side side, const std::vector<PieceKind>& kinds) {
     if (kinds.size() <= 1) {
-        RecordDraw(side, kinds.empty() ? PieceKind::None : kinds[0]);
+        SetDisplayToDrawnKind(side, kinds.empty() ? PieceKind::None : kinds[0]);
         return;
     }
-    RecordDraw(side, kinds[0]);
+    SetDisplayToDrawnKind(side, kinds[0]);
     AnnouncementList.back() = TURN_KINDS_LINE;
     TurnKinds = kinds;
     for (PieceKind kind : kinds) TurnImages.push_back(PieceTile(side, kind) + 1);
 }
 
-void RecordNewGame() {
+void SetDisplayToNewGame() {
     AnnouncementList.clear();
     AnnouncementList.push_back(TS_PRESS_WHITE);
     PieceImage = Buttons[ButtonIndex(ID_WHITE_TURN)].tile + 1;  // White draws first

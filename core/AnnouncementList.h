@@ -16,8 +16,8 @@ extern std::vector<std::int32_t> TurnImages;
 // Not a text slot: the line naming the turn's kinds, composed at each reading in the texts in force.
 constexpr std::int32_t TURN_KINDS_LINE = -1;
 
-void RecordDraw(Side side, PieceKind kind);
+void SetDisplayToDrawnKind(Side side, PieceKind kind);
 void RecordTurn(Side side, const std::vector<PieceKind>& kinds);
-void RecordNewGame();
+void SetDisplayToNewGame();
 // The line at that position in the texts in force; empty for a number that names nothing.
 std::wstring AnnouncedLineText(std::size_t position);

@@ -14,7 +14,7 @@
 
 // The display shows the last press, the record every one: a press of more dice is a line of its own,
 // a stalemate among them too.
-static void Announce(Side side, const std::vector<PieceKind>& kinds, int dice) {
+static void DisplayAndRecordDraw(Side side, const std::vector<PieceKind>& kinds, int dice) {
     RecordTurn(side, kinds);
     if (dice <= 1)
         AddToDrawRecord(side, kinds[0]);
@@ -47,13 +47,13 @@ void DrawPieceKind(Side side, int dice) {
     }
     if (count == 0) {
         // Stalemate leaves the generator alone, so the same state decides the next real draw.
-        Announce(side, {PieceKind::None}, dice);
+        DisplayAndRecordDraw(side, {PieceKind::None}, dice);
         return;
     }
 
     std::vector<PieceKind> kinds;
     for (int die = 0; die < std::max(dice, 1); die++) kinds.push_back(DrawOne(included, count));
-    Announce(side, kinds, dice);
+    DisplayAndRecordDraw(side, kinds, dice);
     CheckButton(ID_BLACK_TURN, side == Side::Black);  // results ignored: nothing to tell the players
     CheckButton(ID_WHITE_TURN, side == Side::White);
 }
@@ -77,7 +77,7 @@ void StartNewGame() {
         CheckButton(BlackPieceCommands[i], false);
         CheckButton(WhitePieceCommands[i], false);
     }
-    RecordNewGame();
+    SetDisplayToNewGame();
     ClearDrawRecord();
 }
 
