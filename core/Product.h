@@ -1,5 +1,5 @@
-// The product's name, version and caption, the one place that writes them: the caption, the system dialog,
-// and through the build and scripts/product.sh the version resource, the manifest, the packages, the scripts.
+// The product's identity, the one place that writes it: the caption, the window class, the system dialog,
+// and through the build and scripts/product.sh the resources, the manifest, the installer and the scripts.
 #pragma once
 
 #include <string>
@@ -13,6 +13,10 @@ inline constexpr char ProductTitle[] = "Zarvik 1 Moves Generator";
 inline constexpr int ProductVersion = 7;
 // Between the title and the version in the caption start-up sets, by which the scripts find the window.
 inline constexpr char ProductCaptionJoin[] = " version ";
+// The main window's class: the installer looks for a running program by it.
+inline constexpr char ProductWindowClass[] = "IGAME";
+// The copyright line of the system dialog and the installer's publisher.
+inline constexpr char ProductPublisher[] = "Zarvik Team";
 
 // The caption once start-up has run; scripts/product.sh makes the same of the same three lines.
 inline std::wstring ProductCaption() {
