@@ -17,6 +17,8 @@ inline constexpr char ProductCaptionJoin[] = " version ";
 inline constexpr char ProductWindowClass[] = "IGAME";
 // The copyright line of the system dialog and the installer's publisher.
 inline constexpr char ProductPublisher[] = "Zarvik Team";
+// The system dialog's web button opens it.
+inline constexpr char ProductWebAddress[] = "https://zarvik.example.org";
 
 // The caption once start-up has run; scripts/product.sh makes the same of the same three lines.
 inline std::wstring ProductCaption() {
