@@ -201,4 +201,4 @@ void TypeKeys(const std::vector<WORD>& keys) {
 
 std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
 
-std::wstring FullTitle() { return ProductTitleText() + L" version " + std::to_wstring(ProductVersion); }
+std::wstring FullTitle() { return ProductCaption(); }
