@@ -1,4 +1,4 @@
-// The main window: class "IGAME", its creation, its procedure and its commands.
+// The main window: its creation, its procedure and its commands.
 #include "ui/MainWindow.h"
 
 #include <commctrl.h>

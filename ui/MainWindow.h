@@ -1,4 +1,4 @@
-// The main window: class "IGAME", its creation and its procedure.
+// The main window: its creation and its procedure.
 #pragma once
 
 #include <windows.h>

@@ -65,7 +65,7 @@ void CloseTestMainWindow() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    UnregisterClassW(L"IGAME", GetModuleHandleW(nullptr));  // so that the same test can open another
+    UnregisterClassW(ProductClassName().c_str(), GetModuleHandleW(nullptr));  // so that the same test can open another
 }
 
 int PumpMessages() {
@@ -202,3 +202,5 @@ void TypeKeys(const std::vector<WORD>& keys) {
 std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
 
 std::wstring FullTitle() { return ProductCaption(); }
+
+std::wstring ProductClassName() { return WidenAnsi(ProductWindowClass); }

@@ -54,3 +54,5 @@ std::wstring ClipboardTextWhole();
 // The title of core/Product.h, and the caption start-up makes of it with the version.
 std::wstring ProductTitleText();
 std::wstring FullTitle();
+// The main window's class, from the product header.
+std::wstring ProductClassName();

@@ -63,7 +63,7 @@ protected:
         test[TS_VERSION] = L"1";
         ASSERT_TRUE(WriteStringList(test.data(), TEXT_TABLE_SIZE, folder + L"Languages\\Test.Lang.txt"));
         ASSERT_NO_FATAL_FAILURE(Start());
-        main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
+        main = WaitForWindow(process.dwProcessId, ProductClassName().c_str(), FullTitle());
         ASSERT_NE(nullptr, main);
         toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
         ASSERT_NE(nullptr, toolbar);
