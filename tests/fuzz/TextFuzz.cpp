@@ -1,71 +1,22 @@
-// libFuzzer entry: one input as a line file to read, or as config.txt and the language file to load.
+// libFuzzer entry of text_fuzz: one input as a line file to read, or as config.txt and the language file
+// to load and check, all in memory.
+#include "tests/fuzz/FuzzFiles.h"
 #include "text/Config.h"
-#include "text/FileAccess.h"
-#include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
-#include "tools/langcheck/LanguageFileCheck.h"
 #include "text/Utf8.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include "tools/langcheck/LanguageFileCheck.h"
 
 namespace {
 
-constexpr int MaxLines = 40;
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-void WriteFile(const std::wstring& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = OpenFile(path, "wb");
-    Check(file != nullptr);
-    Check(std::fwrite(data, 1, size, file) == size);
-    Check(std::fclose(file) == 0);
-}
-
-// Whatever was read, written and read again, reads the same (values with a zero unit are cut
-// at the zero by the writer, so they are left out), also when a folder in the way of the file
-// beside it makes the writer write in place.
+// The first byte says how many lines to read.
 void ReadLines(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return;
     const int count = 1 + data[0] % MaxLines;
-    const bool inPlace = data[0] / MaxLines % 2 == 1;
     const std::wstring path = ModulePath(L"fuzz-lines.txt");
-    std::filesystem::remove(std::filesystem::path(TemporaryPathFor(path)));
-    WriteFile(path, data + 1, size - 1);
+    PutFile(path, data + 1, size - 1);
     std::wstring lines[MaxLines];
-    if (!ReadStringList(lines, count, path)) return;
-    for (int i = 0; i < count; i++) {
-        if (lines[i].find(L'\0') != std::wstring::npos) return;
-        Check(lines[i].find(L'\n') == std::wstring::npos);
-    }
-    if (inPlace) std::filesystem::create_directory(std::filesystem::path(TemporaryPathFor(path)));
-    Check(WriteStringList(lines, count, path));
-    std::wstring again[MaxLines];
-    Check(ReadStringList(again, count, path));
-    for (int i = 0; i < count; i++) Check(again[i] == lines[i]);
-}
-
-// The loader always ends in a state the rest of the program can use.
-void Load(const std::uint8_t* config, std::size_t configSize, const std::uint8_t* language, std::size_t languageSize) {
-    std::filesystem::remove_all(std::filesystem::path(ModuleDirectory()) / "Languages");
-    if (config != nullptr) WriteFile(ModulePath(ConfigFileName), config, configSize);
-    else std::remove(std::filesystem::path(ModulePath(ConfigFileName)).c_str());
-    if (language != nullptr) {
-        std::filesystem::create_directory(std::filesystem::path(ModuleDirectory()) / "Languages");
-        WriteFile(ModulePath(L"Languages/Russian.Lang.txt"), language, languageSize);
-    }
-    Check(LoadTextResources());
-    Check(LanguageName == TextTable[TS_LANGUAGE_NAME]);
-    if (!LoadErrorMessage.empty())
-        for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) Check(TextTable[slot] == DefaultTextTable[slot]);
-    else
-        Check(IsVersionOne(TextTable[TS_VERSION]));
+    if (ReadWritable(lines, count, path)) CheckWritesBack(lines, count, path);
 }
 
 // The checker's errors are what the program refuses or garbles: a file it refuses has an error, and
@@ -87,7 +38,7 @@ void CheckerAgrees(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 // The first byte chooses: 0 a line file, 1 config.txt, 2 the language file, 3 both (two bytes of
-// config length first).
+// config length first). text_write_fuzz reads the same seeds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::uint8_t* rest = data + 1;
@@ -97,16 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ReadLines(rest, restSize);
         break;
     case 1:
-        Load(rest, restSize, nullptr, 0);
+        CheckLoad(rest, restSize, nullptr, 0);
         break;
     case 2:
-        Load(nullptr, 0, rest, restSize);
+        CheckLoad(nullptr, 0, rest, restSize);
         CheckerAgrees(rest, restSize);
         break;
     case 3: {
         if (restSize < 2) return 0;
         std::size_t configSize = (rest[0] | rest[1] << 8) % (restSize - 1);
-        Load(rest + 2, configSize, rest + 2 + configSize, restSize - 2 - configSize);
+        CheckLoad(rest + 2, configSize, rest + 2 + configSize, restSize - 2 - configSize);
         break;
     }
     }
