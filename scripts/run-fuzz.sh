@@ -1,10 +1,10 @@
 #!/bin/sh
 # Usage: run-fuzz.sh TARGET SECONDS [libFuzzer options...]
-# Fuzzes text_fuzz (the readers, the loading and the language-file checker, in memory) or text_write_fuzz
-# (the writer, through the disk) for SECONDS (0: until an option such as -runs=N ends it).
+# Fuzzes the line-file reader and writer, the loading and the language-file checker with their files in
+# memory (text_fuzz) or on the disk (text_disk_fuzz) for SECONDS (0: until an option such as -runs=N ends it).
 set -e
-if [ $# -lt 2 ] || { [ "$1" != text_fuzz ] && [ "$1" != text_write_fuzz ]; }; then
-    echo "usage: run-fuzz.sh text_fuzz|text_write_fuzz SECONDS [libFuzzer options...]" >&2
+if [ $# -lt 2 ] || { [ "$1" != text_fuzz ] && [ "$1" != text_disk_fuzz ]; }; then
+    echo "usage: run-fuzz.sh text_fuzz|text_disk_fuzz SECONDS [libFuzzer options...]" >&2
     exit 2
 fi
 target="$1"

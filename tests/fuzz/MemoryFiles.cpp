@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -20,6 +21,7 @@ namespace {
 // so a crafted help file name reads nothing there.
 const std::wstring Root = L"/zarvik-fuzz-memory/";
 std::map<std::wstring, std::string> Files;  // a node stays put while a stream holds its bytes
+std::set<std::wstring> Folders;
 
 struct Stream {
     std::string* bytes;
@@ -53,8 +55,8 @@ std::FILE* OpenStream(const std::wstring& path, const char* mode) {
     }
     const bool write = mode[0] == 'w';
     const auto found = Files.find(path);
-    if (!write && found == Files.end()) {
-        errno = ENOENT;
+    if (Folders.count(path) == 1 || (!write && found == Files.end())) {
+        errno = Folders.count(path) == 1 ? EISDIR : ENOENT;
         return nullptr;
     }
     std::string& bytes = write ? (Files[path] = std::string()) : found->second;
@@ -67,7 +69,12 @@ void PutFile(const std::wstring& path, const std::uint8_t* data, std::size_t siz
     Files[path].assign(reinterpret_cast<const char*>(data), size);
 }
 
-void RemoveFiles() { Files.clear(); }
+void PutFolder(const std::wstring& path) { Folders.insert(path); }
+
+void RemoveFiles() {
+    Files.clear();
+    Folders.clear();
+}
 
 std::FILE* OpenFile(const std::wstring& path, const char* mode) { return OpenStream(path, mode); }
 
