@@ -53,7 +53,8 @@ static RECT Inked = {};  // where the composed picture differs from the grey fie
 // A picture once composed, kept as its ink: a draw of a kind already shown fills the grey field and copies
 // the ink back, and draws no tile or line. A stalemate's lines stand where the last picture left them, so
 // that place counts too. The sixteen kept are one language's pictures (each side's six kinds and
-// stalemate, and the first prompt); another language, font, colour or size fills them, and they start over.
+// stalemate, and the first prompt); another language, font or colour fills them and they start over, and
+// a new size drops them with the buffer.
 namespace {
 struct KeptPicture {
     DisplayContent content;
