@@ -23,8 +23,8 @@ void PaintDisplay();
 void RepaintWhatChanged();
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
-void DrawPiecePicture(HDC target, int w, int h, int top);
-void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
-void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
+bool DrawPiecePicture(HDC target, int w, int h, int top);
+bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
+bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
 // What the display says, its lines joined by a space, in the texts in force: what a screen reader reads.
 std::wstring DisplayText();
