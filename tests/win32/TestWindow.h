@@ -1,5 +1,5 @@
-// The real main window in-process: opened and closed with every program-wide state reset, pumped,
-// driven through its toolbar and commands.
+// The real main window in-process, once per test process: opened, pumped with the program's own message
+// step, driven through its toolbar and commands, and closed.
 #pragma once
 
 #include <windows.h>
