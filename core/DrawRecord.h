@@ -18,8 +18,8 @@ std::uint64_t FirstRecordLine();
 std::uint64_t RecordLineEnd();
 std::uint64_t RecordDrawCount();  // every draw of the game, let go or not
 std::uint64_t RecordGameNumber();  // one more at each New Game
-// "12. White: Pawn, Knight, Knight", in the texts in force.
-std::wstring RecordLineText(std::uint64_t line);
+// "12. White: Pawn, Knight, Knight", in the texts in force; once it has limit characters, it may end there.
+std::wstring RecordLineText(std::uint64_t line, std::size_t limit = SIZE_MAX);
 // An empty line and a heading, then per kind how often each side drew it and its share of that side's draws.
 std::vector<std::wstring> RecordTallyLines();
 // Every line, then the tally, each ending in CR LF: what the players copy.
