@@ -153,6 +153,7 @@ static void CatchUp() {
     const int selected = MarkedRow(list, LVNI_SELECTED), focused = MarkedRow(list, LVNI_FOCUSED);
     Shown = {RecordGameNumber(), RecordDrawCount(), FirstRecordLine(), RecordLineEnd()};
     const int rows = RowCount();
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Marks are moved only when their row moved, so a screen reader hears nothing new at a draw.
     const int selectedAfter = RowAfter(before, selected);
@@ -178,6 +179,7 @@ static void CatchUp() {
         const int by = wanted - static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
         if (by != 0) SendMessageW(list, LVM_SCROLL, 0, by * (first.bottom - first.top));
     }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, FALSE);
 }
 
