@@ -14,5 +14,7 @@ void ReportCount(const char* name, long long value, const char* unit);
 HWND CreateFloorWindow(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
 void DestroyFloorWindow(HWND window);
 
-void MeasureSpaceToPaint();
+// With longGame, also a game of the draw record's full length with the record open (MeasureRecordGrowth).
+void MeasureSpaceToPaint(bool longGame);
+void MeasureRecordGrowth();
 void MeasureStartupRatio();

@@ -50,7 +50,7 @@ static void ShowOnly(HWND shown, HWND hidden) {
     PumpMessages(shown);
 }
 
-void MeasureSpaceToPaint() {
+void MeasureSpaceToPaint(bool longGame) {
     InstanceHandle = GetModuleHandleW(nullptr);
     if (!CreateMainWindow(SW_SHOWNORMAL)) {
         std::fprintf(stderr, "the main window could not be created\n");
@@ -119,6 +119,7 @@ void MeasureSpaceToPaint() {
     Report("space_to_paint_record_closed_median_ms", Percentile(toPaint[0], 0.5), "ms");
     Report("space_to_idle_record_open_median_ms", Percentile(toIdle[1], 0.5), "ms");
     Report("space_to_idle_record_closed_median_ms", Percentile(toIdle[0], 0.5), "ms");
+    if (longGame) MeasureRecordGrowth();
     DestroyFloorWindow(floor);
     DestroyWindow(MainWindowHandle);
     PumpMessages(MainWindowHandle);
