@@ -5,13 +5,13 @@
 
 #include <cstdlib>
 
+#include "app/MessageStep.h"
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "core/Product.h"
 #include "text/Ansi.h"
 #include "text/TextResources.h"
 #include "ui/Accessibility.h"
-#include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/OnDemandLibraries.h"
 
@@ -30,16 +30,8 @@ void StartUp() {
     AnnounceDisplay();
 }
 
-// The accelerators are the main window's wherever the key was typed, so Alt+? opens the dialog from the
-// draw record too; a missing table translates nothing. The record's other keys go to it, so it answers
-// Tab, Esc and Enter.
 int RunMessageLoop() {
     MSG message = {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorW(MainWindowHandle, MainWindow.accelerators, &message)) continue;
-        if (RouteDrawRecordMessage(&message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DeliverMessage(&message);
     return static_cast<int>(message.wParam);
 }

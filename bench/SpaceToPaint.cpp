@@ -5,21 +5,22 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/MessageStep.h"
 #include "app/StartUp.h"
 #include "bench/Bench.h"
-#include "tests/win32/HandleCounts.h"
+#include "probes/HandleCounts.h"
 #include "resources/resource.h"
 #include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 
-// Handles every pending message; returns when the watched window's paint ended, or -1 without one.
+// Handles every pending message with the program's own message step; returns when the watched window's
+// paint ended, or -1 without one.
 static double PumpMessages(HWND watched) {
     double paintEnded = -1;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DeliverMessage(&message);
         if (message.message == WM_PAINT && message.hwnd == watched) {
             GdiFlush();
             paintEnded = NowMs();

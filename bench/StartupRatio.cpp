@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench/Bench.h"
-#include "tests/win32/ProcessWindows.h"
+#include "probes/ProcessWindows.h"
 #include "ui/Dib32.h"
 
 static const int LAUNCHES = 20;

@@ -2,6 +2,7 @@
 #include "core/AnnouncementList.h"
 
 #include "core/Buttons.h"
+#include "core/KindTexts.h"
 #include "text/TextTable.h"
 
 std::vector<std::int32_t> AnnouncementList;
@@ -9,10 +10,9 @@ std::int32_t PieceImage = 0;
 
 // Slots, not texts: a change of language shows up at the next paint without rebuilding this.
 void RecordDraw(Side side, PieceKind kind) {
-    const auto kindNumber = static_cast<std::int32_t>(kind);
     AnnouncementList.clear();
     AnnouncementList.push_back(side == Side::White ? TS_WHITE_PROMPT : TS_BLACK_PROMPT);
-    AnnouncementList.push_back(TS_STALEMATE + kindNumber);  // the piece names follow the stalemate slot
+    AnnouncementList.push_back(KindTextsOf(kind).name);
     PieceImage = PieceTile(side, kind) + 1;  // a stalemate has no tile: 0, no picture
 }
 

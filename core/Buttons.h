@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "core/GameTypes.h"
+#include "core/KindTexts.h"
 #include "resources/resource.h"
 #include "text/TextTable.h"
 
@@ -94,10 +95,12 @@ constexpr bool RowKeepsFixedNumbers(const ButtonRow& row) {
     case ButtonRole::NewGame:
         return row.command == ID_NEW_GAME && row.tile == 14 && row.textIn == TS_NEW_GAME;
     case ButtonRole::Turn:  // Black Turn, White Turn: tiles 12 and 13
-        return row.command == ID_BLACK_TURN + side && row.tile == 12 + side && row.textIn == TS_BLACK_MOVE - side;
+        return row.command == ID_BLACK_TURN + side && row.tile == 12 + side &&
+               row.textIn == (row.side == Side::White ? TS_WHITE_MOVE : TS_BLACK_MOVE);
     case ButtonRole::Piece:  // each white piece is its black piece plus 7; King to Pawn, black tiles first
-        return row.command == ID_BLACK_KING + kind - 1 + 7 * side && row.tile == 6 * side + kind - 1 &&
-               row.textIn == 13 + 2 * kind && row.textOut == 14 + 2 * kind;
+        return row.kind != PieceKind::None && row.command == ID_BLACK_KING + kind - 1 + 7 * side &&
+               row.tile == 6 * side + kind - 1 && row.textIn == KindTextsOf(row.kind).inDrawTooltip &&
+               row.textOut == KindTextsOf(row.kind).outOfDrawTooltip;
     }
     return false;
 }

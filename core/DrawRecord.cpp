@@ -3,6 +3,7 @@
 
 #include <deque>
 
+#include "core/KindTexts.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -61,7 +62,7 @@ static const std::wstring& SideName(Side side) {
 }
 
 static const std::wstring& KindName(PieceKind kind) {
-    return TextTable[kind == PieceKind::None ? TS_STALEMATE : TS_KING_NAME + static_cast<int>(kind) - 1];
+    return TextTable[KindTextsOf(kind).recordName];
 }
 
 // A line whose first draws were let go begins with an ellipsis. A list shows only the start of a line, so
@@ -96,7 +97,7 @@ std::vector<std::wstring> RecordTallyLines() {
         for (std::uint64_t count : Tally[side]) totals[side] += count;
     std::vector<std::wstring> lines = {L"", TextTable[TS_TALLY]};  // the empty line sets it off from the draws
     for (int kind = 0; kind < PIECE_KIND_COUNT; kind++)
-        lines.push_back(TextTable[TS_KING_NAME + kind] + L": " + SideName(Side::White) + L" " +
+        lines.push_back(KindName(static_cast<PieceKind>(kind + 1)) + L": " + SideName(Side::White) + L" " +
                         Share(Tally[1][kind], totals[1]) + L", " + SideName(Side::Black) + L" " +
                         Share(Tally[0][kind], totals[0]));
     return lines;

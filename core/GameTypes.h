@@ -1,4 +1,4 @@
-// Sides and piece kinds; the King-to-Pawn order is that of the buttons, text slots and pictures.
+// Sides and piece kinds, King to Pawn in the order of the buttons and pictures (KindTexts.h names their texts).
 #pragma once
 
 #include <cstdint>

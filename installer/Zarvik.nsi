@@ -9,6 +9,7 @@ ManifestSupportedOS all
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include TextFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarvik"
 !define PUBLISHER "Zarvik Team"
@@ -66,11 +67,37 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
 ; Wine and Windows both refuse to replace or delete a running executable, so neither side goes on while
 ; the program's window is open. A silent run cannot ask, so it ends with exit code 2. Only the copy in
 ; $INSTDIR counts: a portable copy elsewhere, or another program's window of that class, is no reason to
-; wait. A window whose process can't be looked into counts as ours.
+; wait. A window whose process or file can't be looked into counts as ours.
 !macro DefineWaitForClosedProgram prefix
+    ; Replaces the path on the stack with what names its file whichever path reaches it (an 8.3 name, a
+    ; substituted drive, a junction): the volume's serial number and the file's index on it. "" when the
+    ; file can't be opened. Uses $0 to $3.
+    Function ${prefix}FileIdentity
+        Exch $0
+        ; FILE_READ_ATTRIBUTES, shared every way, OPEN_EXISTING: a running program's file opens too.
+        System::Call "kernel32::CreateFileW(w r0, i 0x80, i 7, p 0, i 3, i 0, p 0) p .r1"
+        StrCpy $0 ""
+        ${If} $1 P<> -1
+            System::Alloc 52  ; BY_HANDLE_FILE_INFORMATION
+            Pop $2
+            System::Call "kernel32::GetFileInformationByHandle(p r1, p r2) i .r3"
+            System::Call "kernel32::CloseHandle(p r1)"
+            ${If} $3 <> 0
+                System::Call "*$2(i, i, i, i, i, i, i, i .r1, i, i, i, i .r3, i .r0)"
+                StrCpy $0 "$1 $3 $0"
+            ${EndIf}
+            System::Free $2
+        ${EndIf}
+        Exch $0
+    FunctionEnd
+
     ; Sets $R9 to a window of the program installed in $INSTDIR, or to 0.
     Function ${prefix}FindInstalledProgram
         StrCpy $R9 0
+        Push "$INSTDIR\zarvik.exe"
+        Call ${prefix}FileIdentity
+        Pop $R4
+        ${IfThen} $R4 == "" ${|} Return ${|}  ; no program there to replace
         ${Do}
             FindWindow $R9 "IGAME" "" 0 $R9
             ${IfThen} $R9 P= 0 ${|} Return ${|}
@@ -80,7 +107,11 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
             System::Call "kernel32::QueryFullProcessImageNameW(p R7, i 0, w .R6, *i ${NSIS_MAX_STRLEN}) i .R5"
             System::Call "kernel32::CloseHandle(p R7)"
             ${IfThen} $R5 = 0 ${|} Return ${|}
-            ${IfThen} $R6 == "$INSTDIR\zarvik.exe" ${|} Return ${|}
+            Push $R6
+            Call ${prefix}FileIdentity
+            Pop $R6
+            ${IfThen} $R6 == "" ${|} Return ${|}
+            ${IfThen} $R6 == $R4 ${|} Return ${|}
         ${Loop}
     FunctionEnd
 
@@ -98,6 +129,42 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
 !macroend
 !insertmacro DefineWaitForClosedProgram ""
 !insertmacro DefineWaitForClosedProgram "un."
+
+; The program saves config.txt through config.txt.<process>.tmp (earlier releases config.txt.tmp), which a
+; crash may leave behind. Only those names are the program's: config.txt.old.tmp is the player's.
+!macro DefineSaveLeftovers prefix
+    ; Sets $R3 to 1 when the name in $R2 is one of those, to 0 otherwise. The number must read back as
+    ; written, as the program takes it: digits without a leading zero, from 1 to 2147483647.
+    Function ${prefix}IsSaveLeftover
+        StrCpy $R3 1
+        ${IfThen} $R2 == "config.txt.tmp" ${|} Return ${|}
+        StrCpy $R3 0
+        StrCpy $R4 $R2 11
+        StrCpy $R5 $R2 "" -4
+        ${If} $R4 == "config.txt."
+        ${AndIf} $R5 == ".tmp"
+            StrCpy $R4 $R2 -4 11
+            IntOp $R5 $R4 + 0
+            ${If} $R5 > 0
+            ${AndIf} $R5 S== $R4
+                StrCpy $R3 1
+            ${EndIf}
+        ${EndIf}
+    FunctionEnd
+
+    ; The program is closed, so these are leftovers of saves cut short.
+    Function ${prefix}DeleteSaveLeftovers
+        FindFirst $R1 $R2 "$INSTDIR\config.txt.*"
+        ${DoUntil} $R2 == ""
+            Call ${prefix}IsSaveLeftover
+            ${IfThen} $R3 = 1 ${|} Delete "$INSTDIR\$R2" ${|}
+            FindNext $R1 $R2
+        ${Loop}
+        FindClose $R1
+    FunctionEnd
+!macroend
+!insertmacro DefineSaveLeftovers ""
+!insertmacro DefineSaveLeftovers "un."
 
 ; Sets $R3 to 1 when config.txt in $INSTDIR is the program's: it starts with the byte-order mark and the
 ; version "1" (FF FE 31 00), or the folder holds an installation of ours. Any other config.txt is someone
@@ -120,10 +187,27 @@ Function IsOurConfig
     ${EndIf}
 FunctionEnd
 
+; Sets $R0 to the language file config.txt in $INSTDIR names from the shipped folder Languages, or to "".
+Function ReadConfiguredLanguage
+    StrCpy $R0 ""
+    ClearErrors
+    FileOpen $R2 "$INSTDIR\config.txt" r
+    ${IfThen} ${Errors} ${|} Return ${|}
+    FileReadWord $R2 $R3
+    FileReadUTF16LE $R2 $R4  ; the version
+    FileReadUTF16LE $R2 $R4
+    FileReadUTF16LE $R2 $R5
+    FileClose $R2
+    ${TrimNewLines} $R4 $R4
+    ${TrimNewLines} $R5 $R5
+    ${If} $R3 = 0xFEFF
+    ${AndIf} $R4 == "Languages"
+        StrCpy $R0 $R5
+    ${EndIf}
+FunctionEnd
+
 ; Sets $R0 to the first entry of $INSTDIR that no installation of the program holds, or to "".
-; Such a folder belongs to someone else, and the uninstaller would leave it half emptied. The program
-; saves config.txt through config.txt.<process>.tmp (earlier releases config.txt.tmp), which a crash may
-; leave behind.
+; Such a folder belongs to someone else, and the uninstaller would leave it half emptied.
 Function FindForeignEntry
     StrCpy $R0 ""
     FindFirst $R1 $R2 "$INSTDIR\*"
@@ -133,16 +217,12 @@ Function FindForeignEntry
         ${AndIfNot} $R2 == "zarvik.exe"
         ${AndIfNot} $R2 == "uninstall.exe"
         ${AndIfNot} $R2 == "Languages"
-        ${AndIfNot} $R2 == "config.txt.tmp"
-            StrCpy $R3 $R2 11
-            StrCpy $R4 $R2 "" -4
             ${If} $R2 == "config.txt"
                 Call IsOurConfig
-                ${IfThen} $R3 = 1 ${|} Goto next ${|}
-            ${ElseIf} $R3 == "config.txt."
-            ${AndIf} $R4 == ".tmp"
-                Goto next
+            ${Else}
+                Call IsSaveLeftover
             ${EndIf}
+            ${IfThen} $R3 = 1 ${|} Goto next ${|}
             StrCpy $R0 $R2
             ${Break}
         ${EndIf}
@@ -186,17 +266,59 @@ Function CheckRequestedFolder
     ${EndIf}
 FunctionEnd
 
-; Elevated, the installer works in the administrator's profile: its folder, Start menu and list of
-; programs, which a player who signed in with another account never sees.
-Function WarnOfAdministratorsProfile
+; Sets $R1 to the text of the current session's WTS_INFO_CLASS $R1, or to "". Uses $R8 and $R9.
+Function SessionText
+    System::Call "wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i R1, *p .R8, *i) i .R9"  ; this session
+    StrCpy $R1 ""
+    ${If} $R9 <> 0
+        System::Call "kernel32::lstrcpynW(w .R1, p R8, i ${NSIS_MAX_STRLEN})"
+        System::Call "wtsapi32::WTSFreeMemory(p R8)"
+    ${EndIf}
+FunctionEnd
+
+; Run under another account than the one signed in to this desktop (a player who typed an administrator's
+; password), the installer works in that account's profile: its folder, Start menu and list of programs,
+; which the player never sees. An administrator's own elevation, the built-in Administrator and a system
+; without UAC install for the player, who needs no word. Where the session's account can't be read, an
+; elevated installer still warns.
+Function WarnOfOtherAccount
     ${IfThen} ${Silent} ${|} Return ${|}
     System::Call "advapi32::OpenProcessToken(p -1, i 8, *p .R1) i .R0"  ; TOKEN_QUERY
     ${IfThen} $R0 = 0 ${|} Return ${|}
-    System::Call "advapi32::GetTokenInformation(p R1, i 20, *i .R2, i 4, *i .R3) i .R0"  ; TokenElevation
+    System::Call "advapi32::GetTokenInformation(p R1, i 20, *i .R2, i 4, *i) i .R0"  ; TokenElevation
+    ${IfThen} $R0 = 0 ${|} StrCpy $R2 0 ${|}
+    System::Alloc 256
+    Pop $R6
+    System::Call "advapi32::GetTokenInformation(p R1, i 1, p R6, i 256, *i) i .R0"  ; TokenUser
     System::Call "kernel32::CloseHandle(p R1)"
+    System::Call "*$R6(p .R7)"  ; its SID
+    ; The session's account, as "domain\user", turned into its SID: account names compare without case
+    ; and may be written several ways, the SID only one.
+    StrCpy $R1 5  ; WTSUserName
+    Call SessionText
+    StrCpy $R3 $R1
+    StrCpy $R1 7  ; WTSDomainName
+    Call SessionText
+    StrCpy $R3 "$R1\$R3"
+    System::Alloc 256
+    Pop $R8
+    System::Call "advapi32::LookupAccountNameW(p 0, w R3, p R8, *i 256, w .R9, *i ${NSIS_MAX_STRLEN}, *i) i .R1"
+    ; $R1 becomes 1 where the player needs no word: the same account, or, where either account can't be
+    ; told, an installer without elevation.
     ${If} $R0 <> 0
-    ${AndIf} $R2 <> 0
-    ${AndIf} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION "$(AdministratorsProfile)" IDCANCEL`
+    ${AndIf} $R1 <> 0
+        System::Call "advapi32::EqualSid(p R7, p R8) i .R1"
+        System::Call "advapi32::GetUserNameW(w .R4, *i ${NSIS_MAX_STRLEN})"
+        StrCpy $R5 "$(OtherAccount)"
+    ${Else}
+        StrCpy $R1 0
+        ${IfThen} $R2 = 0 ${|} StrCpy $R1 1 ${|}
+        StrCpy $R5 "$(AdministratorsProfile)"
+    ${EndIf}
+    System::Free $R6
+    System::Free $R8
+    ${If} $R1 = 0
+    ${AndIf} ${Cmd} `MessageBox MB_OKCANCEL|MB_ICONEXCLAMATION $R5 IDCANCEL`
         SetErrorLevel 2
         Quit
     ${EndIf}
@@ -207,7 +329,7 @@ Function .onInit
         Call CheckRequestedFolder
     ${EndIf}
     Call WaitForClosedProgram
-    Call WarnOfAdministratorsProfile
+    Call WarnOfOtherAccount
 FunctionEnd
 
 Function LeaveFolderPage
@@ -239,9 +361,12 @@ Section
     !insertmacro InstallShippedLanguages
     !insertmacro RemoveLanguages_retired
     SetOutPath "$INSTDIR"  ; the shortcuts' working folder
-    ; The program is closed, so these are leftovers of saves cut short.
-    Delete "$INSTDIR\config.txt.tmp"
-    Delete "$INSTDIR\config.txt.*.tmp"
+    Call DeleteSaveLeftovers
+    ; A config.txt naming a language removed above would start the program without its texts: it is
+    ; written anew, as at a first installation.
+    Call ReadConfiguredLanguage
+    !insertmacro IsRetiredLanguage
+    ${IfThen} $R1 = 1 ${|} Delete "$INSTDIR\config.txt" ${|}
     ; In the program's own format (UTF-16 LE with its mark, CR LF), naming the language of the player's
     ; system: a first start greets them in it, and a program installed where they can't write finds it.
     ${IfNot} ${FileExists} "$INSTDIR\config.txt"
@@ -293,8 +418,7 @@ Section "Uninstall"
     ${EndIf}
     !insertmacro RemoveLanguages_all
     Delete "$INSTDIR\config.txt"
-    Delete "$INSTDIR\config.txt.tmp"
-    Delete "$INSTDIR\config.txt.*.tmp"
+    Call un.DeleteSaveLeftovers
     Delete "$INSTDIR\uninstall.exe"
     ; Without /r: a folder still holding the player's files stays.
     RMDir "$INSTDIR\Languages"

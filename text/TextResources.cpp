@@ -14,12 +14,22 @@ static std::wstring InLanguageFolder(const std::wstring& fileName) {
     return ModulePath(LanguageFolder + PathSeparator() + fileName);
 }
 
+// A crafted line of millions of characters would otherwise reach every menu, window, tooltip and record
+// line that shows it, and the record repeats a name in each of its lines. A cut between the two halves
+// of a surrogate pair would leave half a character, so such a pair goes whole.
+static void BoundLine(std::wstring& line) {
+    if (line.size() <= TEXT_LINE_MAX_LENGTH) return;
+    const wchar_t last = line[TEXT_LINE_MAX_LENGTH - 1];
+    line.resize(last >= 0xD800 && last <= 0xDBFF ? TEXT_LINE_MAX_LENGTH - 1 : TEXT_LINE_MAX_LENGTH);
+}
+
 // A failed read may leave part of the file in the table; the caller puts the defaults back. The lines
 // after the 31 every file has are optional, so a file made for an older program still loads whole.
 bool LoadLanguage(const std::wstring& path) {
     ResetTextTableToDefaults();
     int linesRead = 0;
     if (!ReadStringLines(TextTable, TEXT_TABLE_SIZE, path, linesRead) || linesRead < TEXT_SLOT_COUNT) return false;
+    for (int slot = 0; slot < linesRead; slot++) BoundLine(TextTable[slot]);
     // An empty menu item or button could not be found at all; the built-in text at least names it.
     for (int slot = TEXT_SLOT_COUNT; slot < linesRead; slot++)
         if (TextTable[slot].empty()) TextTable[slot] = DefaultTextTable[slot];

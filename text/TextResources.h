@@ -1,7 +1,11 @@
 // Loading the configuration and the language file, with the fallbacks and the players' messages.
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+// The most code units a language file's line keeps: every shipped text is under a tenth of it.
+constexpr std::size_t TEXT_LINE_MAX_LENGTH = 1024;
 
 extern std::wstring LanguageName;
 extern std::wstring HelpFilePath;

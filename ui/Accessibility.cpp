@@ -87,6 +87,7 @@ static LRESULT CALLBACK AccessibleToolbarProc(HWND toolbar, UINT message, WPARAM
 }
 
 void MakeToolbarAccessible() {
+    ButtonStateListener = AnnounceButtonState;
     if (ToolbarWindow == nullptr) return;
     ToolbarProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleToolbarProc)));

@@ -8,7 +8,8 @@
 bool IsClientObjectRequest(LPARAM objectId);
 // The main window's answer for its client area, the display; 0 leaves the request to the platform.
 LRESULT AnswerDisplayRequest(WPARAM flags);
-// From now on the toolbar answers WM_GETOBJECT with an object for its buttons.
+// From now on the toolbar answers WM_GETOBJECT with an object for its buttons, and each change of a
+// button's state is announced.
 void MakeToolbarAccessible();
 // The main window is going: whatever was handed out answers with an error from now on.
 void ForgetAccessibleObjects();

@@ -101,11 +101,18 @@ HMENU BuildContextMenu() {
     return menu;
 }
 
+static bool FromKeyboard(LPARAM where) { return LOWORD(where) == 0xFFFF && HIWORD(where) == 0xFFFF; }
+
+// The keyboard's menu and a click on the display or the toolbar are the game's; elsewhere the window keeps
+// what every window has there, such as Restore, Move and Close on its caption and icon.
+bool IsGameMenuPoint(HWND window, LPARAM where) {
+    return FromKeyboard(where) || SendMessageW(window, WM_NCHITTEST, 0, where) == HTCLIENT;
+}
+
 // From the keyboard the menu opens at the display's top-left corner, just under the toolbar.
 static POINT MenuPoint(HWND window, LPARAM where) {
-    POINT point = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
-    if (point.x != -1 || point.y != -1) return point;
-    point = {0, ToolbarHeight};
+    if (!FromKeyboard(where)) return {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    POINT point = {0, ToolbarHeight};
     ClientToScreen(window, &point);
     return point;
 }

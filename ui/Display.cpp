@@ -50,13 +50,9 @@ struct DisplayContent {
 static std::optional<DisplayContent> Composed;
 static RECT Inked = {};  // where the composed picture differs from the grey field
 
-// More than any screen shows of one line in a font a player would pick. A language file may hold a line of
-// millions of characters, which took seconds a paint to measure and draw (4,096 take about a millisecond).
-constexpr size_t DISPLAY_LINE_MAX_LENGTH = 4096;
-
 static std::wstring AnnouncedLine(size_t position) {
     int slot = AnnouncementList[position];
-    return slot >= 0 && slot < TEXT_SLOT_COUNT ? TextTable[slot].substr(0, DISPLAY_LINE_MAX_LENGTH) : std::wstring();
+    return IsTextSlot(slot) ? TextTable[slot] : std::wstring();
 }
 
 static DisplayContent ContentNow(int top) {

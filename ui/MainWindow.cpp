@@ -90,11 +90,13 @@ static void OpenSystemDialog() {
     DialogBoxParamW(InstanceHandle, MAKEINTRESOURCEW(IDD_SYSTEM), MainWindowHandle, SystemDialogProc, 0);
 }
 
-// Every draw and new game changes the display: it is repainted, and screen readers hear the new text.
+// Every draw and new game changes the display and the record: the display is repainted, screen readers
+// hear the new text, and an open record shows the draw at once.
 static void PlayAndShow(void (*move)()) {
     move();
     RepaintWhatChanged();
     AnnounceDisplay();
+    FollowDrawRecord();
 }
 
 static void OnCommand(int command) {
@@ -174,14 +176,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP:
         if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
         PlayAndShow(NextTurn);          // only the release draws, so holding the bar down gives one draw
-        FollowDrawRecord();
         return 0;
     case WM_CONTEXTMENU:
+        if (!IsGameMenuPoint(window, lParam)) break;  // the caption, the icon and the frame: the window menu
         OpenContextMenu(window, lParam);
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
-        FollowDrawRecord();  // the record shows every draw and New Game at once
         return 0;
     case WM_GETOBJECT:
         if (IsClientObjectRequest(lParam)) return AnswerDisplayRequest(wParam);

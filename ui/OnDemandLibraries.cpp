@@ -50,7 +50,8 @@ static Function EntryOf(HMODULE module, const char* name) {
 // of the system's. Windows 7 without its loader update (KB2533623) lacks the call, so it is looked up;
 // there only the current folder can be taken out of the search, and a library that the common dialogs
 // or the shell load by name, and that is not one of the system's known libraries, is still looked for
-// beside the program first.
+// beside the program first. It runs under the loader's lock, before the C runtime has started: kernel32
+// alone, and nothing that allocates.
 void SearchLibrariesInSystemFolderOnly() {
     auto setDirectories = EntryOf<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"),
                                                                     "SetDefaultDllDirectories");

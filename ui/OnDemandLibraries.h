@@ -14,8 +14,9 @@ using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR,
 // Null until the first call; tests may point it at a stand-in.
 extern ShellExecuteFunction ShellExecuteEntry;
 
-// First thing at start: from then on libraries loaded by name come from the system folder alone, or, where
-// the system lacks that search (Windows 7 without its update), at least not from the current folder.
+// Called from the loader's TLS callback, before any other code of the program: from then on libraries
+// loaded by name come from the system folder alone, or, where the system lacks that search (Windows 7
+// without its update), at least not from the current folder.
 void SearchLibrariesInSystemFolderOnly();
 // A library of the system folder, never one planted beside the program; null when it can't be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);

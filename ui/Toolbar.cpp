@@ -1,9 +1,12 @@
 // The two-row toolbar: its creation and the texts of its tooltips.
 #include "ui/Toolbar.h"
 
+#include <iterator>
+
 #include "core/ButtonState.h"
 #include "core/Buttons.h"
 #include "resources/resource.h"
+#include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "ui/DisplayScale.h"
 #include "ui/ToolbarButtons.h"
@@ -15,8 +18,8 @@ static SIZE ButtonSizeAtBase = {};  // what the toolbar made of the 40 x 40 tile
 static int SeparatorAtBase = 0;
 static HIMAGELIST ScaledTiles = nullptr;  // ours, once the toolbar shows tiles at another scale than 96 DPI
 
-// Shared by every request: the tooltip copies the text before the next one can arrive.
-static wchar_t TooltipBuffer[TOOLTIP_MAX_LENGTH + 1];
+// Shared by every request: the tooltip copies the text before the next one can arrive. A loaded line fits.
+static wchar_t TooltipBuffer[TEXT_LINE_MAX_LENGTH + 1];
 
 static void MeasureToolbarHeight() {
     RECT outer;
@@ -94,22 +97,19 @@ void ReleaseToolbarImages() {
     ScaledTiles = nullptr;
 }
 
-// Read from the text table at every request, so a change of language shows at the next hover. Cut to what
-// a tooltip shows: a language file may hold a line of millions of characters, which took a fifth of a
-// second to copy at every hover and at every question of a screen reader.
+// Read from the text table at every request, so a change of language shows at the next hover.
 std::wstring TooltipText(int command) {
     const int index = ButtonIndex(command);
     if (index < 0) return L"?";
     const ButtonRow& row = Buttons[index];
     // A pressed-in piece button takes its kind out of the draw.
     const int slot = row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn;
-    return TextTable[slot].substr(0, TOOLTIP_MAX_LENGTH);
+    return TextTable[slot];
 }
 
 void OnTooltipRequest(NMTTDISPINFOW* request) {
     const std::wstring text = TooltipText(static_cast<int>(request->hdr.idFrom));
-    const size_t length = text.size();
-    text.copy(TooltipBuffer, length);
+    const size_t length = text.copy(TooltipBuffer, std::size(TooltipBuffer) - 1);
     TooltipBuffer[length] = L'\0';
     request->lpszText = TooltipBuffer;
 }

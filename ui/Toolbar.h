@@ -8,8 +8,6 @@
 
 #include "ui/ToolbarButtons.h"
 
-constexpr int TOOLTIP_MAX_LENGTH = 1024;
-
 extern int ToolbarHeight;  // outer height in pixels, measured after creation and after each change of scale
 
 void CreateToolbar(HWND parent);

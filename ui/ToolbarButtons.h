@@ -57,3 +57,6 @@ constexpr bool KeepsTheKnownLayout() {
 static_assert(TOOLBAR_BUTTON_COUNT == 22 && KeepsTheKnownLayout());
 
 extern HWND ToolbarWindow;  // null until the main window makes its toolbar
+// Told of each button whose checked state CheckButton changed; the screen-reader layer sets it. A toggle
+// by the players' own click is not reported here: its command is.
+extern void (*ButtonStateListener)(int command);

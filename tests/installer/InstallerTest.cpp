@@ -29,13 +29,17 @@ const std::string DefaultConfigBytes = LineFileBytes({L"1", L"Languages", L"Russ
 // The installer names the language of the system, Russian under this run's locale.
 const DWORD DisplayGrey = 0xB0B0B0;
 
-// tests/installer/run.sh makes the packages for this run and names their folder.
-std::wstring DistFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"ZARVIK_DIST", folder, MAX_PATH);
-    return folder;
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    GetEnvironmentVariableW(name, value, MAX_PATH);
+    return value;
 }
+// tests/installer/run.sh makes the packages for this run and names their folder, and those of the next
+// release as an upgrade meets it: German no longer shipped, Ukrainian renamed "ukrainian".
+std::wstring DistFolder() { return Environment(L"ZARVIK_DIST"); }
 const std::wstring SetupExe = L"\"" + DistFolder() + L"\\zarvik-" + Version + L"-setup.exe\"";
+const std::wstring NextSetupExe =
+    L"\"" + Environment(L"ZARVIK_NEXT_DIST") + L"\\zarvik-" + Version + L"-setup.exe\"";
 const fs::path Staged = PathOf(DistFolder() + L"\\zarvik");
 
 std::wstring KnownFolder(int csidl) {
@@ -192,6 +196,16 @@ void CheckInstalledIn(const std::wstring& folder) {
     EXPECT_TRUE(size >= bytes / 1024 && size <= bytes / 1024 + ShippedFiles().size()) << size << " KB";
 }
 
+// The visible dialog of the process (a message box, or an installer's own window), or null.
+HWND VisibleDialogOf(DWORD processId) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
 // Runs what the list of installed programs runs; the uninstaller goes on from a copy of itself in the
 // temporary folder, so its end shows as the entry's going.
 void UninstallQuietly() {
@@ -245,35 +259,64 @@ TEST_F(Installer, InstallsUpgradesAndUninstallsForTheCurrentUser) {
     }
 }
 
+// The installed program counts however it was started: by its own path, or by another one that reaches
+// the same file, as a substituted drive or a junction does (here Wine's drive of the host's root).
 TEST_F(Installer, LeavesEverythingAsItIsWhileTheProgramRuns) {
     ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
-    PROCESS_INFORMATION program = Start(L"\"" + DefaultFolder + L"\\zarvik.exe\"");
-    ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
     WriteBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt"), "edited");
+    std::wstring hostPath = L"Z:" + Environment(L"WINEPREFIX") + L"/drive_c" + DefaultFolder.substr(2);
+    std::replace(hostPath.begin(), hostPath.end(), L'/', L'\\');
+    for (const std::wstring& folder : {DefaultFolder, hostPath}) {
+        SCOPED_TRACE(NarrowUtf8(folder));
+        PROCESS_INFORMATION program = Start(L"\"" + folder + L"\\zarvik.exe\"");
+        ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
 
-    EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S"));
-    EXPECT_EQ(2u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
-    // Shown, the installer asks first, in the system's language (Russian here), and Cancel changes nothing.
+        EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S"));
+        EXPECT_EQ(2u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
+        // Shown, the installer asks first, in the system's language (Russian here), and Cancel changes nothing.
+        PROCESS_INFORMATION setup = Start(SetupExe);
+        HWND box = nullptr;
+        EXPECT_TRUE(PumpUntil([&] { return (box = VisibleDialogOf(setup.dwProcessId)) != nullptr; }, OtherProcessMs));
+        wchar_t text[512] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 512);
+        EXPECT_EQ(Title + L" запущен. Закройте его окно и нажмите «Повтор»; «Отмена» оставит всё как есть.",
+                  std::wstring(text));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(2u, Finish(setup));
+
+        EXPECT_EQ("edited", ReadBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt")));
+        EXPECT_TRUE(Exists(DefaultFolder + L"\\uninstall.exe"));
+        EXPECT_TRUE(KeyExists());
+        PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, Finish(program));
+    }
+}
+
+// Elevated in the player's own account (an administrator's own elevation, the built-in Administrator, a
+// system without UAC), the installer installs for the player and has nothing to warn of: it opens on its
+// folder page. Wine runs every program elevated, in the one account of its prefix.
+TEST_F(Installer, ElevatedInThePlayersOwnAccountOpensOnItsFolderPage) {
+    HANDLE token = nullptr;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size);
+    CloseHandle(token);
+    ASSERT_TRUE(elevation.TokenIsElevated) << "the installer started below would not be elevated";
+
     PROCESS_INFORMATION setup = Start(SetupExe);
-    HWND box = nullptr;
+    HWND window = nullptr;
     EXPECT_TRUE(PumpUntil([&] {
-        box = FindWindowW(L"#32770", nullptr);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(box, &owner);
-        return box != nullptr && owner == setup.dwProcessId && IsWindowVisible(box);
-    }, OtherProcessMs));
-    wchar_t text[512] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 512);
-    EXPECT_EQ(Title + L" запущен. Закройте его окно и нажмите «Повтор»; «Отмена» оставит всё как есть.",
-              std::wstring(text));
-    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(2u, Finish(setup));
-
-    EXPECT_EQ("edited", ReadBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt")));
-    EXPECT_TRUE(Exists(DefaultFolder + L"\\uninstall.exe"));
-    EXPECT_TRUE(KeyExists());
-    PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, Finish(program));
+        window = VisibleDialogOf(setup.dwProcessId);
+        HWND page = FindWindowExW(window, nullptr, L"#32770", nullptr);
+        wchar_t folder[MAX_PATH] = {};  // another process's edit box answers only the message
+        SendMessageW(FindWindowExW(page, nullptr, L"Edit", nullptr), WM_GETTEXT, MAX_PATH,
+                     reinterpret_cast<LPARAM>(folder));
+        return window != nullptr && folder == DefaultFolder;
+    }, OtherProcessMs)) << "first shown: " << NarrowUtf8(WindowText(window));
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    Finish(setup);
+    EXPECT_FALSE(KeyExists());
 }
 
 // Run in place and waited for (_?=), the uninstaller stays behind; run again it must find nothing to do,
@@ -293,7 +336,8 @@ TEST_F(Installer, AnUninstallerRunASecondTimeRemovesNothing) {
 
 // A folder holding someone else's files is refused, since uninstalling would take config.txt from it.
 TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
-    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {{{L"notes.txt"}, 2}, {{L"config.txt"}, 2}};
+    const std::pair<std::vector<std::wstring>, DWORD> cases[] = {
+        {{L"notes.txt"}, 2}, {{L"config.txt"}, 2}, {{L"config.txt.old.tmp"}, 2}, {{L"config.txt..tmp"}, 2}};
     for (const auto& [present, exitCode] : cases) {
         TemporaryFolder folder;
         for (const std::wstring& file : present) {
@@ -321,7 +365,8 @@ TEST_F(Installer, RefusesAFolderOfOtherFilesOrOneItCannotWrite) {
 
 // What an earlier installation or the program left behind is no reason to refuse a folder, and goes with
 // the uninstaller: a config.txt of the program's own format, the files its saves write first (earlier
-// releases wrote config.txt.tmp); the player's language files stay. A config.txt already there is kept.
+// releases wrote config.txt.tmp); the player's language files stay, and a file named like those of the
+// saves but not by them. A config.txt already there is kept.
 TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
     const std::string config = "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nExtra.Lang.txt\r\n");
     const std::pair<std::wstring, std::string> cases[] = {
@@ -334,8 +379,9 @@ TEST_F(Installer, TakesTheProgramsOwnFilesForItsOwn) {
         EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S /D=" + WideOf(folder.Path()))) << NarrowUtf8(name);
         EXPECT_EQ(name == L"config.txt" ? config : DefaultConfigBytes, ReadBytes(folder.Path() / "config.txt"))
             << NarrowUtf8(name);
+        WriteBytes(folder.Path() / "config.txt.old.tmp", "the player's");
         EXPECT_EQ(0u, ExitCodeOf(L"\"" + WideOf(folder.Path()) + L"\\uninstall.exe\" /S _?=" + WideOf(folder.Path())));
-        const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"uninstall.exe"};
+        const std::vector<std::wstring> kept = {L"Languages\\Extra.Lang.txt", L"config.txt.old.tmp", L"uninstall.exe"};
         EXPECT_EQ(kept, Files(folder.Path())) << NarrowUtf8(name);
         RemoveLeftovers(WideOf(folder.Path()));
     }
@@ -351,6 +397,28 @@ TEST_F(Installer, ConfigurationNamesTheSystemsLanguage) {
     ASSERT_NE(std::end(cases), found) << "no case for the language " << language;
     ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
     EXPECT_EQ(LineFileBytes({L"1", L"Languages", found->second}), ReadBytes(PathOf(DefaultFolder + L"\\config.txt")));
+}
+
+// An upgrade removes the files of a language no longer shipped, and a config.txt naming it is written as
+// at a first installation; a language renamed only in case keeps its files, which Windows, deaf to case,
+// would delete under the old name.
+TEST_F(Installer, AnUpgradeRemovesOnlyTheLanguagesNoLongerShipped) {
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"German.Lang.txt", true}, {L"GERMAN.LANG.TXT", true}, {L"Ukrainian.Lang.txt", false}};
+    for (const auto& [language, rewritten] : cases) {
+        SCOPED_TRACE(NarrowUtf8(language));
+        ASSERT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
+        const std::string config = LineFileBytes({L"1", L"Languages", language});
+        WriteBytes(PathOf(DefaultFolder + L"\\config.txt"), config);
+        ASSERT_EQ(0u, ExitCodeOf(NextSetupExe + L" /S"));
+        EXPECT_EQ(rewritten ? DefaultConfigBytes : config, ReadBytes(PathOf(DefaultFolder + L"\\config.txt")));
+        for (const wchar_t* name : {L"German.Lang.txt", L"German Help.txt"})
+            EXPECT_FALSE(Exists(DefaultFolder + L"\\Languages\\" + name)) << NarrowUtf8(name);
+        for (const wchar_t* name : {L"Ukrainian.Lang.txt", L"Ukrainian Help.txt"})
+            EXPECT_EQ(ReadBytes(Staged / "Languages" / name),
+                      ReadBytes(PathOf(DefaultFolder + L"\\Languages\\" + name)));
+        RemoveLeftovers(DefaultFolder);
+    }
 }
 
 // Only the installed copy keeps the installer and uninstaller waiting: a portable one running from

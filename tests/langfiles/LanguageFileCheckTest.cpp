@@ -56,6 +56,9 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
     const std::vector<std::wstring> required(all.begin(), all.begin() + TEXT_SLOT_COUNT);
     std::vector<std::wstring> oneTooMany = GoodLines();
     oneTooMany.push_back(L"spare");
+    const int spare = TEXT_TABLE_SIZE + 1;  // the line after the last one read
+    const std::string ignored = "after " + std::to_string(TEXT_TABLE_SIZE) + " are ignored";
+    const std::string missing = "lines 32 to " + std::to_string(TEXT_TABLE_SIZE) + " are missing";
     std::string lineFeedAlone = File(GoodLines());
     lineFeedAlone.replace(lineFeedAlone.find(Utf16Le(L"text 6\r\n")), Utf16Le(L"text 6\r\n").size(), Utf16Le(L"text 6\n"));
     const std::string good = File(GoodLines());
@@ -83,7 +86,7 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"empty help name", File(With(3, L"")), {{3, false, "help file name"}}},
         {"LF alone", lineFeedAlone, {{7, false, "LF alone"}}},
         {"no final line break", noFinalBreak, {{TEXT_TABLE_SIZE, false, "no line break"}}},
-        {"only the required lines", File(required), {{31, false, "lines 32 to 47 are missing"}}},
+        {"only the required lines", File(required), {{31, false, missing}}},
         {"empty optional line", File(With(36, L"")), {{36, false, "record's menu item and window title will show its built-in"}}},
         {"zero character in an optional line", File(With(40, std::wstring(L"x\0y", 3))), {{40, true, "zero character"}}},
         {"U+FFFF", File(With(10, L"\xFFFF rest")), {{9, true, "only 9 lines"}, {10, true, "U+FFFF"}}},
@@ -92,11 +95,11 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"lone surrogate", File(With(8, L"King\xD800.")), {{8, false, "lone surrogate U+D800"}}},
         {"control character", File(With(9, L"Bi\x1Bshop")), {{9, false, "control character U+001B"}}},
         {"help file missing", File(With(3, L"Gone.txt")), {{3, false, "\"Gone.txt\" is not beside"}}},
-        {"one line too many", File(oneTooMany), {{48, false, "after 47 are ignored"}}},
+        {"one line too many", File(oneTooMany), {{spare, false, ignored}}},
         {"U+FFFF after the last line read", File(oneTooMany) + Utf16Le(L"\xFFFF"),
-         {{48, false, "after 47 are ignored"}, {49, false, "U+FFFF"}}},
+         {{spare, false, ignored}, {spare + 1, false, "U+FFFF"}}},
         {"zero character after the last line read", File(oneTooMany) + Utf16Le(std::wstring(L"x\0y\r\n", 5)),
-         {{48, false, "after 47 are ignored"}, {49, false, "zero character"}}},
+         {{spare, false, ignored}, {spare + 1, false, "zero character"}}},
     };
     for (const auto& c : cases) {
         const std::vector<LanguageFileProblem> found = CheckLanguageFile(Write(c.bytes));

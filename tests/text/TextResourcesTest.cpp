@@ -299,8 +299,20 @@ TEST_F(Loader, OnlyRegularFilesWithinTheBoundAreRead) {
         WriteConfig(Bom + Utf16Le(u"1\r\n" + folder + u"\r\n" + file + u"\r\n"));
         EXPECT_TRUE(LoadTextResources());
         if (file == u"Limit.Lang.txt")
-            EXPECT_EQ(lastLineUnits, TextTable[TS_HELP_CREDITS].size());
+            EXPECT_EQ(std::wstring(TEXT_LINE_MAX_LENGTH, L'\x7A7A'), TextTable[TS_HELP_CREDITS]);
         else
             ExpectDefaultsAfterLanguageError(InDir(Wide(folder + sep + file)), Wide(folder));
+    }
+}
+
+// The loader's cut keeps a character of two units whole or leaves it out, never half of it.
+TEST_F(Loader, TheBoundOnALineNeverHalvesACharacter) {
+    const std::u16string pair = u"\U0001F600", before(TEXT_LINE_MAX_LENGTH - 2, u'a');
+    const std::pair<std::u16string, std::u16string> linesAndKept[] = {{before + u"b" + pair, before + u"b"},
+                                                                      {before + pair + u"b", before + pair}};
+    for (const auto& [line, kept] : linesAndKept) {
+        WriteLanguage("Russian.Lang.txt", Bom + Utf16Le(LanguageLines(u"Test") + line + u"\r\n"));
+        ASSERT_TRUE(LoadTextResources());
+        EXPECT_EQ(Wide(kept), TextTable[TS_WHITE_PIECES]);
     }
 }

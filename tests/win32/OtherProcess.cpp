@@ -7,8 +7,8 @@
 
 #include <vector>
 
+#include "probes/ProcessWindows.h"
 #include "resources/resource.h"
-#include "tests/win32/ProcessWindows.h"
 #include "tests/win32/TestWindow.h"
 
 namespace {

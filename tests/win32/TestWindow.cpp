@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <iterator>
 
+#include "app/MessageStep.h"
 #include "core/Product.h"
 #include "text/Config.h"
 #include "text/StringList.h"
@@ -75,9 +77,7 @@ int PumpMessages() {
             break;
         }
         if (message.message == WM_PAINT && message.hwnd == MainWindowHandle) paints++;
-        if (TranslateAcceleratorW(message.hwnd, MainWindow.accelerators, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DeliverMessage(&message);
     }
     return paints;
 }
@@ -167,9 +167,22 @@ std::wstring ToolbarTooltip(int command) {
     return buffer;
 }
 
+// Whole, however long: the length is asked first.
 std::wstring WindowText(HWND window) {
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring ClipboardTextWhole() {
+    if (!OpenClipboard(nullptr)) return L"(the clipboard is held)";
+    std::wstring text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* units = static_cast<const wchar_t*>(data != nullptr ? GlobalLock(data) : nullptr)) {
+        text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
     return text;
 }
 

@@ -17,7 +17,7 @@ std::string MainWindowFailure(DWORD error);
 // next test runs in a fresh process.
 void CloseTestMainWindow();
 
-// Handles every pending message the way the program's loop does; returns the main window's paints.
+// Handles every pending message with the program's own message step; returns the main window's paints.
 // A quit message is left for the caller's loop.
 int PumpMessages();
 // Pumps until condition holds or timeoutMs has passed; false on the timeout.
@@ -47,6 +47,9 @@ bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked dir
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control
 
 std::wstring WindowText(HWND window);
+// The clipboard's text, read no further than its memory reaches; "(the clipboard is held)" while another
+// window has it open.
+std::wstring ClipboardTextWhole();
 
 // The title of core/Product.h, and the caption start-up makes of it with the version.
 std::wstring ProductTitleText();

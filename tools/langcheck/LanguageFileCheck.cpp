@@ -3,64 +3,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 
 #include "text/Config.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
 #include "text/Utf8.h"
-
-// What each line is for, so a translator knows what an empty one costs.
-static const char* const SlotRoles[] = {
-    "the version",
-    "the language name on the Language button",
-    "the help file name",
-    "the new-game prompt",
-    "White's prompt",
-    "Black's prompt",
-    "the stalemate line",
-    "the King's name",
-    "the Queen's name",
-    "the Bishop's name",
-    "the Knight's name",
-    "the Rook's name",
-    "the Pawn's name",
-    "the White Turn tooltip",
-    "the Black Turn tooltip",
-    "the King tooltip, included",
-    "the King tooltip, not included",
-    "the Queen tooltip, included",
-    "the Queen tooltip, not included",
-    "the Bishop tooltip, included",
-    "the Bishop tooltip, not included",
-    "the Knight tooltip, included",
-    "the Knight tooltip, not included",
-    "the Rook tooltip, included",
-    "the Rook tooltip, not included",
-    "the Pawn tooltip, included",
-    "the Pawn tooltip, not included",
-    "the New Game tooltip",
-    "the Help tooltip",
-    "the interface credits line",
-    "the help credits line",
-    "the menu's heading of White's pieces",
-    "the menu's heading of Black's pieces",
-    "the name of a button's action for screen readers",
-    "the menu's New Game from the opening position",
-    "the record's menu item and window title",
-    "the record's Copy button",
-    "the record's Close button",
-    "White in the record",
-    "Black in the record",
-    "the record's heading of the counts per kind",
-    "the King in the record",
-    "the Queen in the record",
-    "the Bishop in the record",
-    "the Knight in the record",
-    "the Rook in the record",
-    "the Pawn in the record",
-};
-static_assert(std::size(SlotRoles) == TEXT_TABLE_SIZE);
 
 namespace {
 
@@ -93,7 +40,7 @@ std::string FolderOf(const std::string& path) {
 // Spots the encodings that the program would read as nonsense; false when reading should stop here.
 bool CheckEncoding(const std::string& bytes, Report& report) {
     if (bytes.empty()) {
-        report.Error(0, "the file is empty; a language file has 31 lines");
+        report.Error(0, "the file is empty; a language file has " + std::to_string(TEXT_SLOT_COUNT) + " lines");
         return false;
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
@@ -204,13 +151,13 @@ void CheckSlots(const std::string& path, std::size_t lineCount, Report& report) 
     if (lineCount < static_cast<std::size_t>(TEXT_SLOT_COUNT)) {
         report.Error(static_cast<int>(lineCount), "the file has only " + std::to_string(lineCount) +
                                                        (lineCount == 1 ? " line" : " lines") +
-                                                       "; a language file needs 31");
+                                                       "; a language file needs " + std::to_string(TEXT_SLOT_COUNT));
         return;
     }
     std::wstring texts[TEXT_TABLE_SIZE];
     int linesRead = 0;
     if (!ReadStringLines(texts, TEXT_TABLE_SIZE, WidenUtf8(path), linesRead) || linesRead < TEXT_SLOT_COUNT) {
-        report.Error(0, "the program can't read 31 lines from this file");
+        report.Error(0, "the program can't read " + std::to_string(TEXT_SLOT_COUNT) + " lines from this file");
         return;
     }
     if (!IsVersionOne(texts[TS_VERSION]))
@@ -225,10 +172,9 @@ void CheckSlots(const std::string& path, std::size_t lineCount, Report& report) 
                                       " are missing: the menu and the record will show their built-in Russian texts");
     for (int slot = 1; slot < linesRead; slot++) {
         if (!texts[slot].empty()) continue;
-        if (slot < TEXT_SLOT_COUNT)
-            report.Warning(slot + 1, std::string("empty: ") + SlotRoles[slot] + " will show no text");
-        else
-            report.Warning(slot + 1, std::string("empty: ") + SlotRoles[slot] + " will show its built-in Russian text");
+        const TextRow& row = TextRows[slot];
+        report.Warning(slot + 1, std::string("empty: ") + row.role +
+                                     (row.required ? " will show no text" : " will show its built-in Russian text"));
     }
     const std::wstring& helpName = texts[TS_HELP_FILE];
     if (helpName.empty()) return;

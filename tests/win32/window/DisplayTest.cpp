@@ -6,9 +6,10 @@
 #include <utility>
 
 #include "core/AnnouncementList.h"
+#include "core/KindTexts.h"
 #include "core/PieceDraw.h"
+#include "probes/HandleCounts.h"
 #include "resources/resource.h"
-#include "tests/win32/HandleCounts.h"
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"
@@ -27,9 +28,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(OpenTestMainWindow());
         FillTextTableWithSlotNumbers();
-        for (int slot : {TS_WHITE_PROMPT, TS_BLACK_PROMPT, TS_STALEMATE, TS_KING, TS_QUEEN, TS_BISHOP, TS_KNIGHT,
-                         TS_ROOK, TS_PAWN, TS_PRESS_WHITE})
-            TextTable[slot] = Mark;
+        for (int slot : {TS_WHITE_PROMPT, TS_BLACK_PROMPT, TS_STALEMATE, TS_PRESS_WHITE}) TextTable[slot] = Mark;
+        for (const KindTextRow& kind : KindTexts) TextTable[kind.name] = Mark;
         TextColour = RGB(10, 20, 30);
     }
     void TearDown() override { CloseTestMainWindow(); }

@@ -69,7 +69,7 @@ class RecordWindow : public ProgramFixture {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(ProgramFixture::SetUp());
-        ASSERT_TRUE(WriteStringList(DefaultTextTable, TEXT_TABLE_SIZE, folder + L"Languages\\Russian.Lang.txt"));
+        ASSERT_TRUE(WriteStringList(DefaultTextTable.data(), TEXT_TABLE_SIZE, folder + L"Languages\\Russian.Lang.txt"));
         std::vector<std::wstring> test(TEXT_TABLE_SIZE);
         for (int slot = 0; slot < TEXT_TABLE_SIZE; slot++) test[slot] = L"Test text " + std::to_wstring(slot);
         test[TS_VERSION] = L"1";

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/PieceDraw.h"
+#include "probes/HandleCounts.h"
 #include "resources/resource.h"
-#include "tests/win32/HandleCounts.h"
 #include "tests/win32/ModalBoxes.h"
 #include "tests/win32/TestWindow.h"
 #include "text/TextTable.h"

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -12,13 +13,18 @@
 
 #include "app/StartUp.h"
 #include "core/AnnouncementList.h"
+#include "core/ButtonState.h"
 #include "core/Buttons.h"
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "tests/win32/ModalBoxes.h"
 #include "tests/win32/TestWindow.h"
+#include "text/Config.h"
+#include "text/TextResources.h"
 #include "text/TextTable.h"
+#include "ui/ContextMenu.h"
+#include "ui/Display.h"
 #include "ui/DrawRecordWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
@@ -272,6 +278,76 @@ TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenAMenuThatSaysWhatTheToolbarSays)
         EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener.back();
         EXPECT_EQ(expected, OpenMenuItems) << opener.back();
     }
+}
+
+// The game's menu over the display and the toolbar; the caption and the icon keep the window's own.
+TEST_F(MainWindowTest, ARightClickOnTheCaptionOrTheIconOpensTheWindowMenu) {
+    RECT client, toolbar;
+    GetClientRect(MainWindowHandle, &client);
+    MapWindowPoints(MainWindowHandle, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(ToolbarWindow, &toolbar);
+    const int captionY = client.top - GetSystemMetrics(SM_CYCAPTION) / 2, middle = (client.left + client.right) / 2;
+    const std::tuple<POINT, LRESULT, int> clicks[] = {  // where, what is there, an item of the menu it opens
+        {{middle, captionY}, HTCAPTION, SC_MOVE},
+        {{client.left + GetSystemMetrics(SM_CXSMICON) / 2, captionY}, HTSYSMENU, SC_MOVE},
+        {{middle, (toolbar.bottom + client.bottom) / 2}, HTCLIENT, ID_DRAW_RECORD},
+        {{toolbar.right - 2, toolbar.bottom - 2}, HTCLIENT, ID_DRAW_RECORD}};
+    SetForegroundWindow(MainWindowHandle);
+    for (const auto& [point, hit, item] : clicks) {
+        ASSERT_EQ(hit, SendMessageW(MainWindowHandle, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
+        OpenMenuItems.clear();
+        SetTimer(nullptr, 0, 30, ReadOpenMenu);
+        SetCursorPos(point.x, point.y);
+        INPUT click[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+        click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        SendInput(2, click, sizeof(INPUT));
+        EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << hit;
+        EXPECT_TRUE(std::any_of(OpenMenuItems.begin(), OpenMenuItems.end(),
+                                [&](const MenuItem& shown) { return std::get<0>(shown) == item; })) << hit;
+    }
+}
+
+std::wstring MenuItemText(HMENU menu, int command) {
+    wchar_t text[2 * TEXT_LINE_MAX_LENGTH] = {};
+    GetMenuStringW(menu, command, text, static_cast<int>(std::size(text)), MF_BYCOMMAND);
+    return text;
+}
+
+// A language file's overlong lines where the players meet them, with the record open through a long game.
+TEST_F(MainWindowTest, NoTextShowsMoreThanTheLoaderKeepsOfItsLine) {
+    // Each slot of its own letter, so a text from the wrong slot shows.
+    auto line = [](int slot, std::size_t length) { return std::wstring(length, static_cast<wchar_t>(L'А' + slot)); };
+    auto kept = [&](int slot) { return line(slot, TEXT_LINE_MAX_LENGTH); };
+    std::vector<std::wstring> lines = {L"1"};
+    for (int slot = 1; slot < TEXT_TABLE_SIZE; slot++) lines.push_back(line(slot, 5 * TEXT_LINE_MAX_LENGTH));
+    ASSERT_TRUE(WriteLanguageFile(L"TestLanguages\\Long.Lang.txt", lines));
+    ASSERT_TRUE(LoadLanguage(ModulePath(L"TestLanguages\\Long.Lang.txt")));
+    StartNewGame();
+    for (int i = 0; i < PIECE_KIND_COUNT - 1; i++)  // only the Pawns stay in the draw
+        for (int command : {WhitePieceCommands[i], BlackPieceCommands[i]}) CheckButton(command, true);
+    ASSERT_TRUE(OpenDrawRecord());
+    std::wstring recordLines;
+    for (int draw = 0; draw < 2000; draw++) {
+        ReleaseSpace();
+        const int side = draw % 2 == 0 ? TS_WHITE_SIDE : TS_BLACK_SIDE;
+        recordLines += std::to_wstring(draw / 2 + 1) + L". " + kept(side) + L": " + kept(TS_PAWN_NAME) + L"\r\n";
+    }
+    PumpMessages();  // the record catches up with every draw at once
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    SendMessageW(GetDlgItem(DrawRecordWindow, IDC_RECORD_COPY), BM_CLICK, 0, 0);
+    HMENU menu = BuildContextMenu();
+    const std::pair<std::wstring, std::wstring> shownAndKept[] = {
+        {MenuItemText(menu, ID_DRAW_RECORD), kept(TS_RECORD)},
+        {MenuItemText(menu, ID_WHITE_KING), kept(TS_KING_OFF)},         // the tooltip's text
+        {DisplayText(), kept(TS_BLACK_PROMPT) + L" " + kept(TS_PAWN)},  // the screen reader's name too
+        {WindowText(DrawRecordWindow), kept(TS_RECORD)},
+        {WindowText(GetDlgItem(DrawRecordWindow, IDC_RECORD_COPY)), kept(TS_COPY)},
+        {ClipboardTextWhole().substr(0, recordLines.size()), recordLines}};
+    DestroyMenu(menu);
+    for (std::size_t row = 0; row < std::size(shownAndKept); row++)  // not printed: thousands of letters
+        EXPECT_TRUE(shownAndKept[row].first == shownAndKept[row].second)
+            << "row " << row << ": " << shownAndKept[row].first.size() << " units";
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(ProgramFixture::SetUp());
         for (const wchar_t* library : PlantedLibraries)
             ASSERT_TRUE(CopyFileW((SystemFolder() + L"\\" + library).c_str(), (folder + library).c_str(), FALSE));
-        ASSERT_TRUE(WriteStringList(DefaultTextTable, TEXT_SLOT_COUNT, folder + L"Languages\\Russian.Lang.txt"));
+        ASSERT_TRUE(WriteStringList(DefaultTextTable.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Russian.Lang.txt"));
         std::vector<std::wstring> test(TEXT_SLOT_COUNT);
         for (int slot = 0; slot < TEXT_SLOT_COUNT; slot++) test[slot] = L"Test text " + std::to_wstring(slot);
         test[TS_VERSION] = L"1";

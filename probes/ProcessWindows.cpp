@@ -1,6 +1,6 @@
 // Finding a window of another process: for the tests that drive the program from outside and for the
 // start-up benchmark, which both link this and no test.
-#include "tests/win32/ProcessWindows.h"
+#include "probes/ProcessWindows.h"
 
 #include <iterator>
 

@@ -1,5 +1,5 @@
 // Counting the process's live GDI objects and this thread's windows, for leak checks in tests and benchmarks.
-#include "tests/win32/HandleCounts.h"
+#include "probes/HandleCounts.h"
 
 #include <windows.h>
 
