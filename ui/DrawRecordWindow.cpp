@@ -139,6 +139,45 @@ static int MarkedRow(HWND list, UINT state) {
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), state));
 }
 
+// The list's two scroll bars as the players see them: where they are, their thumbs and their arrows.
+struct ScrollBarsLook {
+    SCROLLBARINFO vertical;
+    SCROLLBARINFO horizontal;
+};
+
+static ScrollBarsLook LookOfScrollBars(HWND list) {
+    ScrollBarsLook look = {};
+    look.vertical.cbSize = look.horizontal.cbSize = sizeof(SCROLLBARINFO);
+    GetScrollBarInfo(list, OBJID_VSCROLL, &look.vertical);
+    GetScrollBarInfo(list, OBJID_HSCROLL, &look.horizontal);
+    return look;
+}
+
+struct ListBeforeChange {
+    ScrollBarsLook bars;
+    bool waitingForPaint;  // turning drawing off drops a paint still to come
+};
+
+// Under Wine a list-view draws its scroll bars each time it sets them, four times a change of its row count,
+// and a themed bar takes about 10 ms here. So the list changes with the window's own drawing off, which the
+// list-view does not see: it sets its bars without drawing them. Its own WM_SETREDRAW would not do, as
+// turning it back on sets the bars again, drawing them.
+static ListBeforeChange StopDrawing(HWND list) {
+    const ListBeforeChange before = {LookOfScrollBars(list), GetUpdateRect(list, nullptr, FALSE) != FALSE};
+    DefWindowProcW(list, WM_SETREDRAW, FALSE, 0);
+    return before;
+}
+
+// The rows are drawn again; the frame (border and bars), which Wine also asks for when drawing is turned back
+// on, only when a bar looks different or a paint was dropped.
+static void DrawChanges(HWND list, const ListBeforeChange& before) {
+    DefWindowProcW(list, WM_SETREDRAW, TRUE, 0);
+    const ScrollBarsLook bars = LookOfScrollBars(list);
+    const bool frame = before.waitingForPaint || std::memcmp(&before.bars, &bars, sizeof(bars)) != 0;
+    if (!frame) RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | (frame ? RDW_FRAME : 0));
+}
+
 // A draw lengthens the last line or starts a new one and changes the tally; at the record's limit it also
 // shortens the first line or lets it go. The rows are asked for only when shown, so a draw costs the same
 // however many lines the game has. The player's selected row, focused row and top row stay where they are,
@@ -153,7 +192,7 @@ static void CatchUp() {
     const int selected = MarkedRow(list, LVNI_SELECTED), focused = MarkedRow(list, LVNI_FOCUSED);
     Shown = {RecordGameNumber(), RecordDrawCount(), FirstRecordLine(), RecordLineEnd()};
     const int rows = RowCount();
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const ListBeforeChange unchanged = StopDrawing(list);
     SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Marks are moved only when their row moved, so a screen reader hears nothing new at a draw.
     const int selectedAfter = RowAfter(before, selected);
@@ -179,8 +218,7 @@ static void CatchUp() {
         const int by = wanted - static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
         if (by != 0) SendMessageW(list, LVM_SCROLL, 0, by * (first.bottom - first.top));
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, FALSE);
+    DrawChanges(list, unchanged);
 }
 
 static void SetRecordTexts(HWND dialog) {

@@ -15,6 +15,7 @@
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
 #include "tests/win32/OtherProcess.h"
+#include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
 #include "text/StringList.h"
 #include "text/TextTable.h"
@@ -307,6 +308,51 @@ TEST(RecordWindowInProcess, ADrawKeepsTheSelectedRowAndTheTopRow) {
         EXPECT_EQ(selected, row(send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED))) << draw.what;
         if (draw.top > 0) EXPECT_EQ(top, row(send(LVM_GETTOPINDEX))) << draw.what;
         else EXPECT_EQ(send(LVM_GETITEMCOUNT), send(LVM_GETTOPINDEX) + send(LVM_GETCOUNTPERPAGE)) << draw.what;
+    }
+    CloseTestMainWindow();
+}
+
+// The list's frame, border and scroll bars, as the screen shows it once the record caught up with a draw,
+// against the frame drawn afresh: no old thumb is left where a draw moved it, and a frame waiting for its
+// paint when the draw came gets it.
+TEST(RecordWindowInProcess, TheScrollBarsShowWhereADrawLeftThem) {
+    ASSERT_TRUE(OpenTestMainWindow());
+    ResetTextTableToDefaults();
+    ClearDrawRecord();
+    for (int i = 0; i < 30; i++) AddToDrawRecord(i % 2 == 0 ? Side::White : Side::Black, PieceKind::Knight);
+    SendCommand(ID_DRAW_RECORD);
+    HWND list = GetDlgItem(DrawRecordWindow, IDC_RECORD_LIST);
+    RECT frame = {};
+    GetWindowRect(list, &frame);
+    MapWindowPoints(nullptr, DrawRecordWindow, reinterpret_cast<POINT*>(&frame), 2);
+    const struct {
+        const char* what;
+        Side side;
+        bool atTop;    // the view scrolled to the first line, else at the bottom
+        bool smeared;  // the frame painted over and waiting for its paint, as when uncovered
+    } draws[] = {
+        {"a new line follows at the bottom: the thumb moves and shrinks", Side::White, false, false},
+        {"a new line below a view at the top: the thumb shrinks", Side::Black, true, false},
+        {"the same side again while the frame waits for its paint", Side::Black, false, true},
+    };
+    for (const auto& draw : draws) {
+        if (draw.atTop) SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
+        PumpMessages();
+        if (draw.smeared) {
+            HDC dc = GetWindowDC(list);
+            RECT whole = {0, 0, frame.right - frame.left, frame.bottom - frame.top};
+            FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            ReleaseDC(list, dc);
+            RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        }
+        AddToDrawRecord(draw.side, PieceKind::Knight);
+        FollowDrawRecord();
+        PumpMessages();
+        const std::vector<DWORD> seen = ScreenPixels(DrawRecordWindow, frame);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        PumpMessages();
+        EXPECT_EQ("", FirstDifference(seen, ScreenPixels(DrawRecordWindow, frame), frame.right - frame.left, 0))
+            << draw.what;
     }
     CloseTestMainWindow();
 }
