@@ -127,7 +127,6 @@ static int RowAfter(const ShownRecord& before, int row) {
     return static_cast<int>(line - Shown.firstLine);
 }
 
-// Row -1: every row.
 static void MarkRow(HWND list, int row, UINT mask, UINT state) {
     LVITEMW item = {};
     item.stateMask = mask;
@@ -137,6 +136,16 @@ static void MarkRow(HWND list, int row, UINT mask, UINT state) {
 
 static int MarkedRow(HWND list, UINT state) {
     return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), state));
+}
+
+// A list-view looks for the selected row row by row, milliseconds at the record's limit; the players select
+// with the focus, so the focused row is asked first.
+static int SelectedRow(HWND list) {
+    if (SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return -1;
+    const int focused = MarkedRow(list, LVNI_FOCUSED);
+    if (focused >= 0 && SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) != 0)
+        return focused;
+    return MarkedRow(list, LVNI_SELECTED);
 }
 
 // The list's two scroll bars as the players see them: where they are, their thumbs and their arrows.
@@ -189,15 +198,16 @@ static void CatchUp() {
     const ShownRecord before = Shown;
     const bool atBottom = AtBottom(list);
     const int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
-    const int selected = MarkedRow(list, LVNI_SELECTED), focused = MarkedRow(list, LVNI_FOCUSED);
+    const int selected = SelectedRow(list), focused = MarkedRow(list, LVNI_FOCUSED);
     Shown = {RecordGameNumber(), RecordDrawCount(), FirstRecordLine(), RecordLineEnd()};
     const int rows = RowCount();
     const ListBeforeChange unchanged = StopDrawing(list);
     SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     // Marks are moved only when their row moved, so a screen reader hears nothing new at a draw.
     const int selectedAfter = RowAfter(before, selected);
-    if (MarkedRow(list, LVNI_SELECTED) != selectedAfter) {
-        MarkRow(list, -1, LVIS_SELECTED, 0);
+    const int selectedNow = SelectedRow(list);
+    if (selectedNow != selectedAfter) {
+        if (selectedNow >= 0) MarkRow(list, selectedNow, LVIS_SELECTED, 0);
         if (selectedAfter >= 0) MarkRow(list, selectedAfter, LVIS_SELECTED, LVIS_SELECTED);
     }
     // A focused line let go hands the focus to the first row, so the keys still start somewhere near.
