@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/MessageStep.h"
 #include "bench/Bench.h"
 #include "core/DrawRecord.h"
 #include "resources/resource.h"
@@ -16,15 +17,13 @@ static SIZE_T PrivateBytes() {
     return memory.PrivateUsage;
 }
 
-// Space released and everything it set off handled: the display's paint, the record's catching up and paint.
+// Space released and everything it set off handled by the program's own message step: the display's paint,
+// the record's catching up and paint.
 static double DrawAndSettle() {
     const double start = NowMs();
     PostMessageW(MainWindowHandle, WM_KEYUP, VK_SPACE, 0xC0390001);
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DeliverMessage(&message);
     return NowMs() - start;
 }
 
