@@ -54,17 +54,6 @@ std::vector<std::wstring> ListedLines(HANDLE process, HWND record, bool withTall
     return lines;
 }
 
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"(the clipboard is held)";
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* units = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (units != nullptr) text = units;
-    if (units != nullptr) GlobalUnlock(data);
-    CloseClipboard();
-    return text;
-}
-
 // The program with the built-in texts as its language file, driven as the context menu and the keys would.
 class RecordWindow : public ProgramFixture {
 protected:
@@ -163,7 +152,7 @@ TEST_F(RecordWindow, ShowsEveryDrawAtOnceInTheLinesOfAScoreSheet) {
     SendMessageW(GetDlgItem(record, IDC_RECORD_COPY), BM_CLICK, 0, 0);
     std::wstring copied;
     for (const std::wstring& line : expected) copied += line + L"\r\n";
-    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == copied; })) << "Copy gives the list as plain text";
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardTextWhole() == copied; })) << "Copy gives the list as plain text";
 
     ASSERT_TRUE(ChooseLanguageIn(process.dwProcessId, main, folder + L"Languages\\Test.Lang.txt"));
     EXPECT_TRUE(PumpUntil([&] { return WindowText(record) == L"Test text 35"; })) << "the caption follows";
