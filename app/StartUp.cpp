@@ -26,8 +26,8 @@ void StartUp() {
     if (!loaded) std::exit(0);  // the runtime's normal exit, so static objects are destroyed
     Generator.Reseed(MillisecondClock());
     StartNewGame();
-    RequestRepaint();
-    AnnounceDisplay();
+    RepaintWholeWindow();
+    NotifyScreenReadersOfDisplay();
 }
 
 int RunMessageLoop() {

@@ -9,5 +9,5 @@
 extern std::vector<std::int32_t> AnnouncementList;
 extern std::int32_t PieceImage;  // 0: none; n: tile n - 1 of the piece strip
 
-void RecordDraw(Side side, PieceKind kind);
-void RecordNewGame();
+void SetDisplayToDrawnKind(Side side, PieceKind kind);
+void SetDisplayToNewGame();

@@ -15,12 +15,12 @@ enum class ButtonRole { Help, Turn, NewGame, Piece };
 struct ButtonRow {
     int command;
     ButtonRole role;
-    Side side;       // a turn's or a piece's; Black for Help and New Game, which belong to neither
-    PieceKind kind;  // None but for a piece
-    int tile;        // in the piece strip, which is also the toolbar's image list
-    int textIn;      // the text slot that names the button; a piece's while its kind is in the draw
-    int textOut;     // a piece's while its kind is out of the draw (button pressed in); textIn for the others
-    bool rowEnd;     // the last button of the toolbar's first row
+    Side side;              // a turn's or a piece's; Black for Help and New Game, which belong to neither
+    PieceKind kind;         // None but for a piece
+    int tile;               // in the piece strip, which is also the toolbar's image list
+    int nameSlot;           // the text slot that names the button; a piece's while its kind is in the draw
+    int outOfDrawNameSlot;  // a piece's while its kind is out of the draw (button pressed in); nameSlot for the others
+    bool rowEnd;            // the last button of the toolbar's first row
 };
 
 // Help, Black Turn and the black pieces above New Game, White Turn and the white pieces, column by column.
@@ -91,16 +91,16 @@ constexpr bool RowKeepsFixedNumbers(const ButtonRow& row) {
     const int kind = static_cast<int>(row.kind);
     switch (row.role) {
     case ButtonRole::Help:
-        return row.command == ID_HELP && row.tile == 15 && row.textIn == TS_HELP_LANGUAGE;
+        return row.command == ID_HELP && row.tile == 15 && row.nameSlot == TS_HELP_LANGUAGE;
     case ButtonRole::NewGame:
-        return row.command == ID_NEW_GAME && row.tile == 14 && row.textIn == TS_NEW_GAME;
+        return row.command == ID_NEW_GAME && row.tile == 14 && row.nameSlot == TS_NEW_GAME;
     case ButtonRole::Turn:  // Black Turn, White Turn: tiles 12 and 13
         return row.command == ID_BLACK_TURN + side && row.tile == 12 + side &&
-               row.textIn == (row.side == Side::White ? TS_WHITE_MOVE : TS_BLACK_MOVE);
+               row.nameSlot == (row.side == Side::White ? TS_WHITE_MOVE : TS_BLACK_MOVE);
     case ButtonRole::Piece:  // each white piece is its black piece plus 7; King to Pawn, black tiles first
         return row.kind != PieceKind::None && row.command == ID_BLACK_KING + kind - 1 + 7 * side &&
-               row.tile == 6 * side + kind - 1 && row.textIn == KindTextsOf(row.kind).inDrawTooltip &&
-               row.textOut == KindTextsOf(row.kind).outOfDrawTooltip;
+               row.tile == 6 * side + kind - 1 && row.nameSlot == KindTextsOf(row.kind).inDrawTooltip &&
+               row.outOfDrawNameSlot == KindTextsOf(row.kind).outOfDrawTooltip;
     }
     return false;
 }
@@ -110,7 +110,7 @@ constexpr bool ButtonsKeepFixedNumbers() {
     for (int i = 0; i < BUTTON_COUNT; i++) {
         const ButtonRow& row = Buttons[i];
         if (!RowKeepsFixedNumbers(row) || ButtonIndex(row.command) != i) return false;
-        if (row.role != ButtonRole::Piece && row.textOut != row.textIn) return false;
+        if (row.role != ButtonRole::Piece && row.outOfDrawNameSlot != row.nameSlot) return false;
         if (row.role != ButtonRole::Piece && row.kind != PieceKind::None) return false;
         if (row.rowEnd) rowEnds++;
     }

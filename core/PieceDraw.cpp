@@ -11,8 +11,8 @@
 #include "resources/resource.h"
 
 // The display shows the last draw, the record every one.
-static void Announce(Side side, PieceKind kind) {
-    RecordDraw(side, kind);
+static void DisplayAndRecordDraw(Side side, PieceKind kind) {
+    SetDisplayToDrawnKind(side, kind);
     AddToDrawRecord(side, kind);
 }
 
@@ -27,7 +27,7 @@ void DrawPieceKind(Side side) {
     }
     if (count == 0) {
         // Stalemate leaves the generator alone, so the same state decides the next real draw.
-        Announce(side, PieceKind::None);
+        DisplayAndRecordDraw(side, PieceKind::None);
         return;
     }
 
@@ -42,7 +42,7 @@ void DrawPieceKind(Side side) {
         }
         j++;
     }
-    Announce(side, kind);
+    DisplayAndRecordDraw(side, kind);
     CheckButton(ID_BLACK_TURN, side == Side::Black);  // results ignored: nothing to tell the players
     CheckButton(ID_WHITE_TURN, side == Side::White);
 }
@@ -66,7 +66,7 @@ void StartNewGame() {
         CheckButton(BlackPieceCommands[i], false);
         CheckButton(WhitePieceCommands[i], false);
     }
-    RecordNewGame();
+    SetDisplayToNewGame();
     ClearDrawRecord();
 }
 

@@ -87,7 +87,7 @@ static LRESULT CALLBACK AccessibleToolbarProc(HWND toolbar, UINT message, WPARAM
 }
 
 void MakeToolbarAccessible() {
-    ButtonStateListener = AnnounceButtonState;
+    ButtonStateListener = NotifyScreenReadersOfButtonState;
     if (ToolbarWindow == nullptr) return;
     ToolbarProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleToolbarProc)));
@@ -96,7 +96,7 @@ void MakeToolbarAccessible() {
 // Raised for every press, even when the text comes out as before: the player pressed and must hear. Some
 // screen readers speak no name change of an object without the focus; UI Automation's notification
 // (Windows 10 1709 on) reaches them, and is raised only while the system says a screen reader runs.
-void AnnounceDisplay() {
+void NotifyScreenReadersOfDisplay() {
     if (MainWindowHandle == nullptr) return;
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, MainWindowHandle, OBJID_CLIENT, CHILDID_SELF);
     BOOL screenReader = FALSE;
@@ -105,14 +105,14 @@ void AnnounceDisplay() {
 }
 
 // A piece button's name says whether its kind is in the draw, so it changes with the state.
-void AnnounceButtonState(int command) {
+void NotifyScreenReadersOfButtonState(int command) {
     const LONG element = ButtonElement(command);
     if (element == 0 || ToolbarWindow == nullptr) return;
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, ToolbarWindow, OBJID_CLIENT, element);
     if (IsPieceButton(command)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, element);
 }
 
-void AnnounceButtonNames() {
+void NotifyScreenReadersOfButtonNames() {
     if (ToolbarWindow == nullptr) return;
     for (const ButtonRow& button : Buttons)
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, ToolbarWindow, OBJID_CLIENT, ButtonElement(button.command));

@@ -14,6 +14,6 @@ void MakeToolbarAccessible();
 // The main window is going: whatever was handed out answers with an error from now on.
 void ForgetAccessibleObjects();
 
-void AnnounceDisplay();
-void AnnounceButtonState(int command);  // its checked state changed
-void AnnounceButtonNames();             // the language changed
+void NotifyScreenReadersOfDisplay();
+void NotifyScreenReadersOfButtonState(int command);  // its checked state changed
+void NotifyScreenReadersOfButtonNames();             // the language changed

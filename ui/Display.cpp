@@ -170,7 +170,7 @@ void PaintDisplay() {
     DeleteDC(memory);
 }
 
-void RepaintWhatChanged() { PostMessageW(MainWindowHandle, WM_PAINT, 0, 0); }
+void RepaintChangedPart() { PostMessageW(MainWindowHandle, WM_PAINT, 0, 0); }
 
 // The grey the display's copy puts under the toolbar, for the toolbar that asks for its parent's background
 // with its own DC, its origin already moved to where it sits on the main window.

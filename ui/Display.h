@@ -18,9 +18,9 @@ extern LOGFONTW DisplayFont;  // an empty face name means the stock system font
 extern COLORREF TextColour;
 
 void PaintDisplay();
-// A paint of only the part of the window whose picture changes, for a draw or New Game; RequestRepaint
+// A paint of only the part of the window whose picture changes, for a draw or New Game; RepaintWholeWindow
 // repaints the whole window.
-void RepaintWhatChanged();
+void RepaintChangedPart();
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
 void DrawPiecePicture(HDC target, int w, int h, int top);

@@ -301,7 +301,7 @@ static INT_PTR OnRecordCommand(HWND dialog, int command) {
     case IDC_RECORD_COPY:
         // Another program may hold the clipboard open; the players try again. The box is the record's, so
         // the record cannot be closed or copied again under it.
-        if (!CopyDrawRecord(dialog)) MessageBoxW(dialog, L"Error Copy Record To Clipboard!", MainWindow.title, MB_OK);
+        if (!CopyDrawRecord(dialog)) MessageBoxW(dialog, L"Error Copy Record To Clipboard!", MainWindow.messageBoxCaption, MB_OK);
         return TRUE;
     case IDCANCEL:  // Close, Esc and the close box
         DestroyWindow(dialog);

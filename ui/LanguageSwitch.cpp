@@ -29,10 +29,10 @@ bool SwitchLanguage(HWND dialog) {
     const std::vector<std::wstring> texts(std::begin(TextTable), std::end(TextTable));
     // A bad language file leaves the built-in texts, and the players hear of it now.
     if (LoadTextResources() && !LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);
-    RequestRepaint();
+    RepaintWholeWindow();
     RefreshDrawRecordTexts();
-    if (DisplayText() != said) AnnounceDisplay();
-    if (!std::equal(texts.begin(), texts.end(), std::begin(TextTable))) AnnounceButtonNames();
+    if (DisplayText() != said) NotifyScreenReadersOfDisplay();
+    if (!std::equal(texts.begin(), texts.end(), std::begin(TextTable))) NotifyScreenReadersOfButtonNames();
     return true;
 }
 

@@ -54,7 +54,7 @@ static void FitToScale() {
 }
 
 static bool OpenMainWindow(int showMode, int acceleratorName) {
-    MainWindowHandle = CreateWindowExW(0, MainWindow.className, MainWindow.title, MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0,
+    MainWindowHandle = CreateWindowExW(0, MainWindow.className, MainWindow.messageBoxCaption, MAIN_WINDOW_STYLE, CW_USEDEFAULT, 0,
                                        MainWindow.width, MainWindow.height, nullptr, nullptr, InstanceHandle, nullptr);
     if (MainWindowHandle == nullptr) return false;
     FitToScale();
@@ -72,7 +72,7 @@ bool CreateMainWindow(int titleId, int classNameId, int menuName, int accelerato
     if (InstanceHandle == nullptr) return false;
     MainWindow.width = width;
     MainWindow.height = height;
-    bool ok = LoadWindowString(titleId, MainWindow.title) && LoadWindowString(classNameId, MainWindow.className) &&
+    bool ok = LoadWindowString(titleId, MainWindow.messageBoxCaption) && LoadWindowString(classNameId, MainWindow.className) &&
               RegisterMainWindowClass(menuName, iconName, cursor) && OpenMainWindow(showMode, acceleratorName);
     InitCommonControls();
     CreateToolbar(MainWindowHandle);
@@ -94,8 +94,8 @@ static void OpenSystemDialog() {
 // hear the new text, and an open record shows the draw at once.
 static void PlayAndShow(void (*move)()) {
     move();
-    RepaintWhatChanged();
-    AnnounceDisplay();
+    RepaintChangedPart();
+    NotifyScreenReadersOfDisplay();
     FollowDrawRecord();
 }
 
@@ -126,7 +126,7 @@ static void OnCommand(int command) {
     }
     // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
     // screen reader is told of the new state.
-    AnnounceButtonState(command);
+    NotifyScreenReadersOfButtonState(command);
 }
 
 static void OnNotify(const NMHDR* header) {
@@ -141,7 +141,7 @@ static void OnDpiChanged(int dpi, const RECT& suggested) {
     ScaleToolbar(dpi);
     SetWindowPos(MainWindowHandle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    RequestRepaint();  // also when the rectangle kept the size
+    RepaintWholeWindow();  // also when the rectangle kept the size
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

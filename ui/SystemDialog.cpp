@@ -70,7 +70,7 @@ static void OpenHelpFile(const std::wstring& path) {
 // The repaint follows OK and Cancel alike; Cancel leaves the font and colour as they were.
 static void ChooseFontAndRepaint(HWND dialog) {
     ChooseDisplayFont(InstanceHandle, dialog, DisplayFont, FontRequest);
-    RequestRepaint();
+    RepaintWholeWindow();
 }
 
 static INT_PTR OnDialogCommand(HWND dialog, int command) {

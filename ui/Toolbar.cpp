@@ -103,7 +103,7 @@ std::wstring TooltipText(int command) {
     if (index < 0) return L"?";
     const ButtonRow& row = Buttons[index];
     // A pressed-in piece button takes its kind out of the draw.
-    const int slot = row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.textOut : row.textIn;
+    const int slot = row.role == ButtonRole::Piece && IsButtonChecked(command) ? row.outOfDrawNameSlot : row.nameSlot;
     return TextTable[slot];
 }
 

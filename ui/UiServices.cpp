@@ -7,7 +7,7 @@ MainWindowData MainWindow = {};
 
 // The posted WM_PAINT comes before the platform's own, and its paint validates the window: one request,
 // one paint.
-void RequestRepaint() {
+void RepaintWholeWindow() {
     InvalidateRect(MainWindowHandle, nullptr, FALSE);
     PostMessageW(MainWindowHandle, WM_PAINT, 0, 0);
 }
@@ -43,5 +43,5 @@ static HWND TopOfModalChain() {
 // Owned by the window in use, so a box raised from the system dialog keeps that dialog from being pressed
 // or closed under it; with no dialog open that is the main window.
 int ShowMessage(const std::wstring& text) {
-    return MessageBoxW(TopOfModalChain(), text.c_str(), MainWindow.title, MB_OK);
+    return MessageBoxW(TopOfModalChain(), text.c_str(), MainWindow.messageBoxCaption, MB_OK);
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 struct MainWindowData {
-    wchar_t title[324];      // string 104, "Zarvik": first caption and every message box's caption
+    wchar_t messageBoxCaption[324];  // string 104, "Zarvik": first caption and every message box's caption
     wchar_t className[324];  // string 109, "IGAME"
     HACCEL accelerators;
     int width;   // the outer size the window is made with, for 96 DPI
@@ -19,5 +19,5 @@ extern HWND MainWindowHandle;
 extern MainWindowData MainWindow;
 
 void SetTitle(const std::wstring& text);
-void RequestRepaint();
+void RepaintWholeWindow();
 int ShowMessage(const std::wstring& text);

@@ -13,18 +13,18 @@ TEST(AnnouncementList, EachEventReplacesTheLinesAndPicture) {
         std::int32_t pieceImage;
     };
     const Case cases[] = {
-        {"new game", [] { RecordNewGame(); }, {3}, 14},
-        {"white King", [] { RecordDraw(Side::White, PieceKind::King); }, {4, 7}, 7},
-        {"white Pawn", [] { RecordDraw(Side::White, PieceKind::Pawn); }, {4, 12}, 12},
-        {"black King", [] { RecordDraw(Side::Black, PieceKind::King); }, {5, 7}, 1},
-        {"black Knight", [] { RecordDraw(Side::Black, PieceKind::Knight); }, {5, 10}, 4},
-        {"black Pawn", [] { RecordDraw(Side::Black, PieceKind::Pawn); }, {5, 12}, 6},
-        {"white stalemate", [] { RecordDraw(Side::White, PieceKind::None); }, {4, 6}, 0},
-        {"black stalemate", [] { RecordDraw(Side::Black, PieceKind::None); }, {5, 6}, 0},
+        {"new game", [] { SetDisplayToNewGame(); }, {3}, 14},
+        {"white King", [] { SetDisplayToDrawnKind(Side::White, PieceKind::King); }, {4, 7}, 7},
+        {"white Pawn", [] { SetDisplayToDrawnKind(Side::White, PieceKind::Pawn); }, {4, 12}, 12},
+        {"black King", [] { SetDisplayToDrawnKind(Side::Black, PieceKind::King); }, {5, 7}, 1},
+        {"black Knight", [] { SetDisplayToDrawnKind(Side::Black, PieceKind::Knight); }, {5, 10}, 4},
+        {"black Pawn", [] { SetDisplayToDrawnKind(Side::Black, PieceKind::Pawn); }, {5, 12}, 6},
+        {"white stalemate", [] { SetDisplayToDrawnKind(Side::White, PieceKind::None); }, {4, 6}, 0},
+        {"black stalemate", [] { SetDisplayToDrawnKind(Side::Black, PieceKind::None); }, {5, 6}, 0},
     };
     // Whatever was shown before, only the latest event remains.
-    const std::function<void()> earlier[] = {[] { RecordNewGame(); },
-                                             [] { RecordDraw(Side::White, PieceKind::Queen); }};
+    const std::function<void()> earlier[] = {[] { SetDisplayToNewGame(); },
+                                             [] { SetDisplayToDrawnKind(Side::White, PieceKind::Queen); }};
     for (const Case& c : cases) {
         for (const auto& before : earlier) {
             SCOPED_TRACE(c.event);

@@ -34,7 +34,7 @@ std::string MainWindowFailure(DWORD error) {
     const char* step = "CreateWindowExW";
     WNDCLASSW registered;
     if (InstanceHandle == nullptr) step = "no instance handle";
-    else if (MainWindow.title[0] == L'\0') step = "LoadStringW of the title";
+    else if (MainWindow.messageBoxCaption[0] == L'\0') step = "LoadStringW of the title";
     else if (MainWindow.className[0] == L'\0') step = "LoadStringW of the class name";
     else if (!GetClassInfoW(InstanceHandle, MainWindow.className, &registered)) step = "RegisterClassW";
     DEVMODEW mode = {};

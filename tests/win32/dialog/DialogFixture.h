@@ -12,7 +12,7 @@
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
 
-// A paint of the whole client area: what RequestRepaint asks for. Boxes that close leave smaller ones.
+// A paint of the whole client area: what RepaintWholeWindow asks for. Boxes that close leave smaller ones.
 struct FullPaint {
     bool dialogOpen;          // the system dialog was still on screen
     std::wstring pressWhite;  // the prompt the display showed, as the text table had it then

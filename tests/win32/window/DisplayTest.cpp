@@ -194,7 +194,7 @@ TEST_F(DisplayTest, MinimisedWindowDrawsNothingAndRestoringDrawsAgain) {
     RECT client;
     GetClientRect(MainWindowHandle, &client);
     ASSERT_EQ(0, client.right);
-    RequestRepaint();
+    RepaintWholeWindow();
     PumpMessages();
     EXPECT_EQ(nullptr, BackBuffer.pixels);
     EXPECT_EQ(0, BackBuffer.width);
@@ -265,11 +265,11 @@ TEST_F(DisplayTest, APaintWithoutGdiHandlesDrawsNothingAndRecovers) {
     for (HGDIOBJ made; filler.size() < 100000 && (made = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)
         filler.push_back(made);
     TextColour = RGB(1, 2, 3);
-    RequestRepaint();
+    RepaintWholeWindow();
     PumpMessages();
     EXPECT_EQ(0x123456u, static_cast<DWORD*>(BackBuffer.pixels)[0]);
     for (HGDIOBJ made : filler) DeleteObject(made);
-    RequestRepaint();
+    RepaintWholeWindow();
     PumpMessages();
     EXPECT_EQ(GREY, static_cast<DWORD*>(BackBuffer.pixels)[0] & 0xFFFFFF);
 }
@@ -296,7 +296,7 @@ TEST_F(DisplayTest, APaintComposesTheBufferOnlyWhenWhatItShowsChanged) {
         DWORD& corner = static_cast<DWORD*>(BackBuffer.pixels)[0];  // bottom left: always the grey field
         corner = 0x123456;
         step.make();
-        RequestRepaint();
+        RepaintWholeWindow();
         PumpMessages();
         EXPECT_EQ(step.composed, BufferPixel(0, BackBuffer.height - 1) != 0x123456) << step.change;
     }

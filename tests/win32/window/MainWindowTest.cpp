@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, ARepaintOfTheDisplayLeavesTheToolbarAlone) {
     ToolbarPaints = 0;
     ToolbarProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountToolbarPaints)));
-    RequestRepaint();
+    RepaintWholeWindow();
     EXPECT_EQ(1, PumpMessages());
     EXPECT_EQ(0, ToolbarPaints);
     SetWindowLongPtrW(ToolbarWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolbarProcedure));

@@ -62,7 +62,7 @@ protected:
         SendMessageW(reinterpret_cast<HWND>(SendMessageW(ToolbarWindow, TB_GETTOOLTIPS, 0, 0)), TTM_ACTIVATE, FALSE,
                      0);
         StartNewGame();
-        RequestRepaint();
+        RepaintWholeWindow();
         PumpMessages();
     }
     void TearDown() override { CloseTestMainWindow(); }

@@ -288,7 +288,7 @@ TEST_F(ScreenReader, NamesEveryButtonInBothStatesWithItsRoleAndPlace) {
         EXPECT_EQ(role, Role(buttons.object, child)) << child;
         for (bool down : {true, false}) {
             SendMessageW(toolbar, TB_CHECKBUTTON, button.command, MAKELPARAM(down, 0));
-            EXPECT_EQ(DefaultTextTable[down ? button.textOut : button.textIn], NameOf(buttons.object, child))
+            EXPECT_EQ(DefaultTextTable[down ? button.outOfDrawNameSlot : button.nameSlot], NameOf(buttons.object, child))
                 << child << (down ? " pressed in" : " up");
             EXPECT_EQ(down ? STATE_SYSTEM_CHECKED : 0, State(buttons.object, child) & STATE_SYSTEM_CHECKED) << child;
         }

@@ -95,7 +95,7 @@ TEST_F(ScreenTest, TheToolbarAndTheDisplayShowTheStateAfterEveryAction) {
         {"the first game",
          [] {
              StartNewGame();
-             RequestRepaint();
+             RepaintWholeWindow();
          },
          14},
         {"grown to 800 x 450", [] { ResizeClientArea(800, 450); }},

@@ -94,8 +94,8 @@ TEST_F(ToolbarTest, PieceButtonsToggleAndChangeNothingOnTheDisplay) {
 TEST_F(ToolbarTest, TooltipsNameTheButtonAndWhetherItsKindIsIncluded) {
     // A click toggles a piece and leaves a push button up; either way the tooltip follows the state.
     for (const ButtonRow& button : Buttons) {
-        const std::wstring up = L"<" + std::to_wstring(button.textIn) + L">";
-        const std::wstring down = L"<" + std::to_wstring(button.textOut) + L">";
+        const std::wstring up = L"<" + std::to_wstring(button.nameSlot) + L">";
+        const std::wstring down = L"<" + std::to_wstring(button.outOfDrawNameSlot) + L">";
         if (button.role == ButtonRole::Piece) {
             EXPECT_EQ(up, ToolbarTooltip(button.command)) << button.command;
             ClickToolbarButton(button.command);
