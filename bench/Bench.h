@@ -30,5 +30,7 @@ void DestroyFloorWindow(HWND window);
 HWND CreateWorkFloorWindow(int clientWidth, int clientHeight, int pictureWidth, int pictureHeight);
 void DestroyWorkFloorWindow(HWND window);
 
-void MeasureSpaceToPaint();
+// With longGame, also a game of the draw record's full length with the record open (MeasureRecordGrowth).
+void MeasureSpaceToPaint(bool longGame);
+void MeasureRecordGrowth();
 void MeasureStartupRatio();

@@ -71,7 +71,7 @@ static double Spread(const std::vector<double>& values) {
     return Percentile(values, 0.75) - Percentile(values, 0.25);
 }
 
-void MeasureSpaceToPaint() {
+void MeasureSpaceToPaint(bool longGame) {
     InstanceHandle = GetModuleHandleW(nullptr);
     if (!CreateMainWindow(SW_SHOWNORMAL)) {
         std::fprintf(stderr, "the main window could not be created\n");
@@ -150,6 +150,7 @@ void MeasureSpaceToPaint() {
     Report("space_to_paint_record_closed_median_ms", Percentile(toPaint[0], 0.5), "ms");
     Report("space_to_idle_record_open_median_ms", Percentile(toIdle[1], 0.5), "ms");
     Report("space_to_idle_record_closed_median_ms", Percentile(toIdle[0], 0.5), "ms");
+    if (longGame) MeasureRecordGrowth();
     DestroyFloorWindow(floor);
     DestroyWorkFloorWindow(workFloor);
     DestroyWindow(MainWindowHandle);
