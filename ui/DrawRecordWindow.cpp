@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -277,8 +278,15 @@ static void PlaceBesideMainWindow(HWND dialog) {
     SetWindowPos(dialog, nullptr, left, main.top, width, main.bottom - main.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A language file's names decide the text's size: at the record's limit with the longest names that is
+// hundreds of megabytes, which a machine may not have to give. That is a failed copy, not an end.
 bool CopyDrawRecord(HWND owner) {
-    const std::wstring text = DrawRecordText();
+    std::wstring text;
+    try {
+        text = DrawRecordText();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (memory == nullptr) return false;
