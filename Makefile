@@ -2,6 +2,7 @@
 .PHONY: test run dist bench fuzz deps native win64 fuzz-build clean
 
 FUZZ_SECONDS ?= 20
+FUZZ_DISK_SECONDS ?= 4
 # Xvfb resets when its last client leaves, and drops a client still connecting then: a Wine desktop process
 # starting just as the previous one quits comes up without a display driver, and no window can be made.
 XVFB = xvfb-run -a -s "-noreset -screen 0 1024x768x24"
@@ -24,15 +25,17 @@ fuzz-build: deps
 test: native win64 fuzz-build
 	@echo "== native tests"
 	ctest --preset native
-	@echo "== fuzzing the file readers for $(FUZZ_SECONDS) s"
-	scripts/run-fuzz.sh $(FUZZ_SECONDS)
+	@echo "== fuzzing the file readers and writer for $(FUZZ_SECONDS) s in memory and $(FUZZ_DISK_SECONDS) s on the disk"
+	scripts/run-fuzz.sh text_fuzz $(FUZZ_SECONDS)
+	scripts/run-fuzz.sh text_disk_fuzz $(FUZZ_DISK_SECONDS)
 	@echo "== Windows tests under Wine"
 	$(XVFB) scripts/wine-ctest.sh
 	@echo "== the installer and uninstaller under Wine"
 	$(XVFB) tests/installer/run.sh
 
 fuzz: fuzz-build
-	scripts/run-fuzz.sh $(FUZZ_SECONDS)
+	scripts/run-fuzz.sh text_fuzz $(FUZZ_SECONDS)
+	scripts/run-fuzz.sh text_disk_fuzz $(FUZZ_DISK_SECONDS)
 
 run: win64
 	scripts/run.sh

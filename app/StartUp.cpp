@@ -18,8 +18,7 @@
 std::wstring WindowTitle;
 
 void StartUp() {
-    // std::to_wstring, not a wide string stream: the streams would add most of a megabyte to the program.
-    WindowTitle = WidenAnsi(ProductTitle) + WidenAnsi(" version ") + std::to_wstring(ProductVersion);
+    WindowTitle = ProductCaption();
     SetTitle(WindowTitle);
     const bool loaded = LoadTextResources();
     if (!LoadErrorMessage.empty()) ShowMessage(LoadErrorMessage);  // a bad language file: the defaults are in

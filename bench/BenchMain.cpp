@@ -47,6 +47,6 @@ int main(int argc, char** argv) {
     const char* only = argc > 1 ? argv[1] : "";
     // Start-up first, while this process has no window of its own on the display.
     if (std::strcmp(only, "space") != 0) MeasureStartupRatio();
-    if (std::strcmp(only, "startup") != 0) MeasureSpaceToPaint();
+    if (std::strcmp(only, "startup") != 0) MeasureSpaceToPaint(std::strcmp(only, "space") != 0);
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "ui/MainWindow.h"
+
 inline HWND OpenFloorWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title, WNDPROC procedure,
                             UINT classStyle, HBRUSH background, DWORD style) {
     WNDCLASSW windowClass = {};
@@ -13,8 +15,8 @@ inline HWND OpenFloorWindow(HINSTANCE instance, const wchar_t* className, const 
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
     if (!RegisterClassW(&windowClass)) return nullptr;
-    return CreateWindowExW(0, className, title, style, CW_USEDEFAULT, 0, 575, 400, nullptr, nullptr, instance,
-                           nullptr);
+    return CreateWindowExW(0, className, title, style, CW_USEDEFAULT, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT,
+                           nullptr, nullptr, instance, nullptr);
 }
 
 inline int ShowFloorWindowAndRun(HWND window, int showMode) {

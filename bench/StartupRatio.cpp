@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/Bench.h"
+#include "core/Product.h"
 #include "probes/ProcessWindows.h"
 #include "ui/Dib32.h"
 
@@ -105,11 +106,11 @@ void MeasureStartupRatio() {
     std::wstring baseline = BesideThisProgram(L"minimal_window.exe");
     std::wstring floor = BesideThisProgram(L"startup_floor.exe");
     std::vector<double> ours, theirs, floors;
-    TimeLaunch(zarvik, L"IGAME", ShowsNewGame);  // warms the file cache and the Wine server for all three
+    TimeLaunch(zarvik, WidenAnsi(ProductWindowClass).c_str(), ShowsNewGame);  // warms the file cache and the Wine server for all three
     TimeLaunch(baseline, L"MINIMAL", ShowsGreen);
     TimeLaunch(floor, L"STARTFLOOR", ShowsNewGame);
     for (int i = 0; i < LAUNCHES; i++) {
-        double a = TimeLaunch(zarvik, L"IGAME", ShowsNewGame);
+        double a = TimeLaunch(zarvik, WidenAnsi(ProductWindowClass).c_str(), ShowsNewGame);
         double b = TimeLaunch(baseline, L"MINIMAL", ShowsGreen);
         double c = TimeLaunch(floor, L"STARTFLOOR", ShowsNewGame);
         if (a < 0 || b < 0 || c < 0) {

@@ -21,7 +21,7 @@ void SetDisplayToDrawnKind(Side side, PieceKind kind) {
 }
 
 // A turn of one kind is an ordinary draw, to the last byte of what the display says.
-void RecordTurn(Side side, const std::vector<PieceKind>& kinds) {
+void SetDisplayToTurn(Side side, const std::vector<PieceKind>& kinds) {
     if (kinds.size() <= 1) {
         SetDisplayToDrawnKind(side, kinds.empty() ? PieceKind::None : kinds[0]);
         return;

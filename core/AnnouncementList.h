@@ -17,7 +17,7 @@ extern std::vector<std::int32_t> TurnImages;
 constexpr std::int32_t TURN_KINDS_LINE = -1;
 
 void SetDisplayToDrawnKind(Side side, PieceKind kind);
-void RecordTurn(Side side, const std::vector<PieceKind>& kinds);
+void SetDisplayToTurn(Side side, const std::vector<PieceKind>& kinds);
 void SetDisplayToNewGame();
 // The line at that position in the texts in force; empty for a number that names nothing.
 std::wstring AnnouncedLineText(std::size_t position);

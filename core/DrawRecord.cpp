@@ -78,8 +78,9 @@ static const std::wstring& KindName(PieceKind kind) {
     return TextTable[KindTextsOf(kind).recordName];
 }
 
-// A line whose first draws were let go begins with an ellipsis.
-std::wstring RecordLineText(std::uint64_t line) {
+// A line whose first draws were let go begins with an ellipsis. A list shows only the start of a line, so
+// asking for that much costs the same however many draws one side made in a row.
+std::wstring RecordLineText(std::uint64_t line, std::size_t limit) {
     if (line < FirstLine || line >= RecordLineEnd()) return L"";
     const std::size_t index = static_cast<std::size_t>(line - FirstLine);
     const RecordLine& shown = Lines[index];
@@ -90,7 +91,7 @@ std::wstring RecordLineText(std::uint64_t line) {
         text += L"\u2026";
         draw = FirstDraw;
     }
-    for (const std::uint64_t first = draw; draw < end; draw++)
+    for (const std::uint64_t first = draw; draw < end && text.size() < limit; draw++)
         text += (draw > first || first > shown.firstDraw ? L", " : L"") + KindName(Draws[draw - FirstDraw]);
     return text;
 }

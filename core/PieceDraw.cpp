@@ -15,7 +15,7 @@
 // The display shows the last press, the record every one: a press of more dice is a line of its own,
 // a stalemate among them too.
 static void DisplayAndRecordDraw(Side side, const std::vector<PieceKind>& kinds, int dice) {
-    RecordTurn(side, kinds);
+    SetDisplayToTurn(side, kinds);
     if (dice <= 1)
         AddToDrawRecord(side, kinds[0]);
     else

@@ -1,6 +1,6 @@
-; The per-user installer and its uninstaller. scripts/dist.sh passes VERSION and PRODUCT_TITLE (read from
-; core/Product.h), STAGE (the folder laid out by scripts/stage.sh), SHIPPED (the generated list of the
-; language files) and OUTFILE.
+; The per-user installer and its uninstaller. scripts/dist.sh passes PRODUCT (the generated include of the
+; product's title, version, window class and publisher, from core/Product.h), STAGE (the folder laid out by
+; scripts/stage.sh), SHIPPED (the generated list of the language files) and OUTFILE.
 Unicode true
 Target amd64-unicode  ; the 32-bit stub cannot start under a 64-bit-only Wine
 SetCompressor /SOLID lzma
@@ -10,23 +10,23 @@ ManifestSupportedOS all
 !include MUI2.nsh
 !include LogicLib.nsh
 !include TextFunc.nsh
+!include "${PRODUCT}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarvik"
-!define PUBLISHER "Zarvik Team"
 !define SHORTCUT "${PRODUCT_TITLE}.lnk"
 
 ; The installer ships the program's own version, so the two can never disagree.
 !getdllversion "${STAGE}/zarvik.exe" ProgramVersion_
-!if "${ProgramVersion_1}" != "${VERSION}"
-    !error "zarvik.exe carries version ${ProgramVersion_1}, the product ${VERSION}"
+!if "${ProgramVersion_1}" != "${PRODUCT_VERSION}"
+    !error "zarvik.exe carries version ${ProgramVersion_1}, the product ${PRODUCT_VERSION}"
 !endif
 
-Name "${PRODUCT_TITLE} ${VERSION}"
+Name "${PRODUCT_TITLE} ${PRODUCT_VERSION}"
 OutFile "${OUTFILE}"
 ; A folder the player owns, so config.txt beside the program is written without file virtualisation.
 InstallDir "$LOCALAPPDATA\Programs\Zarvik"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${PRODUCT_TITLE} ${VERSION}"
+BrandingText "${PRODUCT_TITLE} ${PRODUCT_VERSION}"
 ; A file that cannot be written, in a folder that cannot be, stops the installation (a silent one with
 ; exit code 2): skipping it would leave no program, or an older one, behind a success.
 AllowSkipFiles off
@@ -54,15 +54,15 @@ AllowSkipFiles off
 !include "${__FILEDIR__}/Strings.nsh"
 !include "${SHIPPED}"
 
-VIProductVersion "${VERSION}.0.0.0"
-VIFileVersion "${VERSION}.0.0.0"
+VIProductVersion "${PRODUCT_VERSION}.0.0.0"
+VIFileVersion "${PRODUCT_VERSION}.0.0.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT_TITLE}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT_TITLE} ${VERSION} Setup"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setup.exe"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${PRODUCT_VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT_TITLE} ${PRODUCT_VERSION} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${PRODUCT_VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PRODUCT_PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PRODUCT_PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${PRODUCT_VERSION}-setup.exe"
 
 ; Wine and Windows both refuse to replace or delete a running executable, so neither side goes on while
 ; the program's window is open. A silent run cannot ask, so it ends with exit code 2. Only the copy in
@@ -99,7 +99,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "OriginalFilename" "zarvik-${VERSION}-setu
         Pop $R4
         ${IfThen} $R4 == "" ${|} Return ${|}  ; no program there to replace
         ${Do}
-            FindWindow $R9 "IGAME" "" 0 $R9
+            FindWindow $R9 "${PRODUCT_WINDOW_CLASS}" "" 0 $R9
             ${IfThen} $R9 P= 0 ${|} Return ${|}
             System::Call "user32::GetWindowThreadProcessId(p R9, *i .R8)"
             System::Call "kernel32::OpenProcess(i 0x1000, i 0, i R8) p .R7"  ; PROCESS_QUERY_LIMITED_INFORMATION
@@ -383,8 +383,8 @@ Section
 
     SectionGetSize 0 $R1
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_TITLE}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${PRODUCT_VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PRODUCT_PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarvik.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

@@ -5,7 +5,7 @@
 #define IDD_SYSTEM              103     // the system dialog
 #define IDS_APP_TITLE           104     // "Zarvik": first caption and every message box's caption
 #define IDI_APP                 107     // the 32 x 32 application icon
-#define IDS_WINDOW_CLASS        109     // "IGAME"
+#define IDS_WINDOW_CLASS        109     // the window class, ProductWindowClass in core/Product.h
 #define IDC_APP_ACCELERATORS    109     // Alt+"?" and Alt+"/"
 #define IDM_APP_MENU            109     // menu name of the class; no menu resource carries it
 #define IDB_PIECE_STRIP         131     // 16 tiles of 40 x 40, black King first

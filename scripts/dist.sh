@@ -66,9 +66,21 @@ find "$new/zarvik" -type f -exec chmod 644 {} +
 find "$new/zarvik" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 (cd "$new" && find zarvik | LC_ALL=C sort | TZ=UTC zip -qX -@ "zarvik-$version.zip")
 
+# A text inside an NSIS string, where "$" would start a variable.
+nsis_text() { printf '%s' "$1" | sed 's/\$/$$/g'; }
+# The installer's include of the product's identity, from core/Product.h as the build makes the program's
+# resources from it.
+{
+    printf '\357\273\277'
+    echo '; Made by scripts/dist.sh from core/Product.h.'
+    echo "!define PRODUCT_TITLE \"$(nsis_text "$title")\""
+    echo "!define PRODUCT_VERSION $version"
+    echo "!define PRODUCT_WINDOW_CLASS \"$(nsis_text "$window_class")\""
+    echo "!define PRODUCT_PUBLISHER \"$(nsis_text "$publisher")\""
+} >"$work/Product.nsh"
+
 # Every language a release has shipped: the uninstaller removes the files of each, an upgrade those of the
 # ones no longer shipped, and a first installation names the one of the system's language in config.txt.
-nsis_text() { printf '%s' "$1" | sed 's/\$/$$/g'; }
 languages=$(sed -n 's/^\(0x[0-9A-Fa-f][0-9A-Fa-f]*\) \(.*\)$/\1 \2/p' "$repo/installer/ShippedLanguages.txt")
 allowed=$(printf '%s\n' "$languages" | while read -r id language; do printf '%s.Lang.txt\n%s Help.txt\n' "$language" "$language"; done)
 for file in "$new/zarvik/Languages/"*; do
@@ -115,7 +127,7 @@ installed_as() { printf '%s\n' "$installed" | LC_ALL=C.UTF-8 grep -Fxi -m 1 -- "
     echo '!macroend'
 } >"$work/Shipped.nsh"
 # Under the C locale makensis crashes on a file name outside ASCII.
-LC_ALL=C.UTF-8 makensis -V2 -DVERSION="$version" -DPRODUCT_TITLE="$title" -DSTAGE="$new/zarvik" -DSHIPPED="$work/Shipped.nsh" \
+LC_ALL=C.UTF-8 makensis -V2 -DPRODUCT="$work/Product.nsh" -DSTAGE="$new/zarvik" -DSHIPPED="$work/Shipped.nsh" \
     -DOUTFILE="$new/zarvik-$version-setup.exe" "$repo/installer/Zarvik.nsi"
 (cd "$new" && sha256sum zarvik/zarvik.exe "zarvik-$version.zip" "zarvik-$version-setup.exe" >SHA256SUMS)
 

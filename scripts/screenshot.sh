@@ -4,8 +4,7 @@ exe="$1"
 out="$2"
 . "$(dirname "$0")/wine-env.sh"
 . "$(dirname "$0")/product.sh"
-read_product "$repo" || exit 1
-caption="$title version $version"  # the caption start-up sets
+read_product "$repo" || exit 1  # sets the caption start-up gives the window
 prepare_wine_prefix || exit 1
 start_wine_server
 wine "$exe" </dev/null >/dev/null 2>&1 &

@@ -53,6 +53,23 @@ struct DisplayContent {
 static std::optional<DisplayContent> Composed;
 static RECT Inked = {};  // where the composed picture differs from the grey field
 
+// A picture once composed, kept as its ink: a draw of a kind already shown fills the grey field and copies
+// the ink back, and draws no tile or line. A stalemate's lines stand where the last picture left them, so
+// that place counts too. The sixteen kept are one language's pictures (each side's six kinds and
+// stalemate, and the first prompt); another language, font or colour fills them and they start over, and
+// a new size drops them with the buffer.
+namespace {
+struct KeptPicture {
+    DisplayContent content;
+    POINT originBefore, originAfter;
+    RECT inked;
+    std::vector<std::uint32_t> ink;  // the inked rectangle's rows, top first
+};
+}  // namespace
+
+static std::vector<KeptPicture> Kept;
+constexpr size_t KEPT_PICTURE_LIMIT = 16;
+
 static std::wstring AnnouncedLine(size_t position) { return AnnouncedLineText(position); }
 
 static DisplayContent ContentNow(int top) {
@@ -66,6 +83,7 @@ static void DropBackBuffer() {
     BackBuffer = {};
     Composed.reset();
     Inked = {};
+    Kept.clear();
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -92,23 +110,53 @@ static LOGFONTW FontAtBaseDpi(HDC target, const LOGFONTW& font) {
     return scaled;
 }
 
+constexpr std::uint32_t FIELD_PIXEL = 0x01010101u * BACKGROUND_BYTE;
+
+// Row y of the back buffer, counted from the top; the buffer stores its rows bottom-up.
+static std::uint32_t* BufferRow(int y) {
+    return static_cast<std::uint32_t*>(BackBuffer.pixels) +
+           static_cast<size_t>(BackBuffer.height - 1 - y) * static_cast<size_t>(BackBuffer.width);
+}
+
 // Where the back buffer differs from the grey field, in its own pixels; empty when nowhere. The tile is
 // copied with its alpha bytes 0, so even its grey pixels count.
 static RECT InkBounds() {
-    const auto* pixels = static_cast<const std::uint32_t*>(BackBuffer.pixels);
     const int w = BackBuffer.width, h = BackBuffer.height;
-    constexpr std::uint32_t field = 0x01010101u * BACKGROUND_BYTE;
     RECT bounds = {w, h, 0, 0};
     for (int y = 0; y < h; y++) {
-        const std::uint32_t* row = pixels + static_cast<size_t>(h - 1 - y) * static_cast<size_t>(w);  // bottom-up
+        const std::uint32_t* row = BufferRow(y);
         int left = 0, right = w;
-        while (left < w && row[left] == field) left++;
+        while (left < w && row[left] == FIELD_PIXEL) left++;
         if (left == w) continue;
-        while (row[right - 1] == field) right--;
+        while (row[right - 1] == FIELD_PIXEL) right--;
         bounds = {std::min<LONG>(bounds.left, left), std::min<LONG>(bounds.top, y),
                   std::max<LONG>(bounds.right, right), y + 1};
     }
     return bounds.left < bounds.right ? bounds : RECT{};
+}
+
+static const KeptPicture* FindKept(const DisplayContent& content) {
+    for (const KeptPicture& kept : Kept)
+        if (kept.originBefore.x == TextOrigin.x && kept.originBefore.y == TextOrigin.y && kept.content == content)
+            return &kept;
+    return nullptr;
+}
+
+static void Keep(const DisplayContent& content, POINT originBefore) {
+    if (Kept.size() == KEPT_PICTURE_LIMIT) Kept.clear();
+    KeptPicture kept = {content, originBefore, TextOrigin, Inked, {}};
+    for (int y = Inked.top; y < Inked.bottom; y++)
+        kept.ink.insert(kept.ink.end(), BufferRow(y) + Inked.left, BufferRow(y) + Inked.right);
+    Kept.push_back(std::move(kept));
+}
+
+static void CopyKept(const KeptPicture& kept) {
+    const size_t width = static_cast<size_t>(kept.inked.right - kept.inked.left);
+    for (int y = kept.inked.top; y < kept.inked.bottom; y++)
+        std::copy_n(kept.ink.data() + static_cast<size_t>(y - kept.inked.top) * width, width,
+                    BufferRow(y) + kept.inked.left);
+    TextOrigin = kept.originAfter;
+    Inked = kept.inked;
 }
 
 // The window pixels a back-buffer rectangle is stretched over, with a pixel to spare on each side for the
@@ -128,11 +176,17 @@ static void Compose(HDC memory, DisplayContent content, int clientWidth, int cli
     const RECT before = Inked;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
-    DrawPiecePicture(memory, w, h, content.top);
-    DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
-    GdiFlush();
+    if (const KeptPicture* kept = FindKept(content)) {
+        CopyKept(*kept);
+    } else {
+        const POINT originBefore = TextOrigin;
+        const bool pictured = DrawPiecePicture(memory, w, h, content.top);
+        const bool lined = DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
+        GdiFlush();
+        Inked = InkBounds();
+        if (pictured && lined) Keep(content, originBefore);  // a tile or font that could not be made is tried again
+    }
     Composed = std::move(content);
-    Inked = InkBounds();
     RECT changed;
     UnionRect(&changed, &before, &Inked);
     if (first || !IsRectEmpty(&changed)) {
@@ -228,11 +282,11 @@ void KeepTurnRowWhole(MINMAXINFO* limits) {
 }
 
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
-// A window too short or too narrow for the tile simply cuts it.
-void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
-    if (PieceImage == 0) return;
+// A window too short or too narrow for the tile simply cuts it. False when a picture was due and none came.
+bool DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
+    if (PieceImage == 0) return true;
     HBITMAP strip = PieceStrip();
-    if (strip == nullptr) return;
+    if (strip == nullptr) return false;
     BITMAP shape = {};
     int side = GetObjectW(strip, sizeof(shape), &shape) != 0 ? shape.bmHeight : 0;
     // A tile number past the strip's end would copy whatever lies beyond it.
@@ -249,14 +303,18 @@ void DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
         SelectObject(tiles, previous);
         DeleteDC(tiles);
     }
+    return tiles != nullptr;
 }
 
-void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
+// False when a line came out as the error text.
+bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
     SetBkMode(target, TRANSPARENT);
+    bool ok = true;
     for (size_t i = 0; i < AnnouncementList.size(); i++) {
-        DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i),
-                        AnnouncedLine(i));
+        ok = DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i),
+                             AnnouncedLine(i)) && ok;
     }
+    return ok;
 }
 
 std::wstring DisplayText() {
@@ -266,13 +324,13 @@ std::wstring DisplayText() {
 }
 
 // Each line makes and deletes its own font; only the back buffer outlives a paint.
-void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
+bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
     bool ownFont = font.lfFaceName[0] != L'\0';
     HFONT lineFont = ownFont ? CreateFontIndirectW(&font) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     if (lineFont == nullptr) {
         SetTextColor(target, ERROR_COLOUR);
         TextOutW(target, 0, y, FontErrorText, static_cast<int>(std::size(FontErrorText)) - 1);
-        return;
+        return false;
     }
     HGDIOBJ previous = SelectObject(target, lineFont);
     SetTextColor(target, colour);
@@ -284,4 +342,5 @@ void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, i
     TextOutW(target, left, y - static_cast<int>(extent.cy) / 2, text.c_str(), length);
     SelectObject(target, previous);
     if (ownFont) DeleteObject(lineFont);
+    return true;
 }

@@ -23,9 +23,9 @@ void PaintDisplay();
 void RepaintChangedPart();
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
-void DrawPiecePicture(HDC target, int w, int h, int top);
-void DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
-void DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
+bool DrawPiecePicture(HDC target, int w, int h, int top);
+bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
+bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
 // Answers WM_GETMINMAXINFO: with two or three dice the window stays wide enough for the turn's whole row.
 void KeepTurnRowWhole(MINMAXINFO* limits);
 // What the display says, its lines joined by a space, in the texts in force: what a screen reader reads.

@@ -1,4 +1,4 @@
-// The main window: class "IGAME", its creation, its procedure and its commands.
+// The main window: its creation, its procedure and its commands.
 #include "ui/MainWindow.h"
 
 #include <commctrl.h>
@@ -83,7 +83,7 @@ bool CreateMainWindow(int titleId, int classNameId, int menuName, int accelerato
 
 bool CreateMainWindow(int showMode) {
     return CreateMainWindow(IDS_APP_TITLE, IDS_WINDOW_CLASS, IDM_APP_MENU, IDC_APP_ACCELERATORS, IDI_APP, IDC_ARROW,
-                            showMode, 575, 400);
+                            showMode, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT);
 }
 
 static void OpenSystemDialog() {

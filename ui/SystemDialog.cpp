@@ -17,8 +17,6 @@
 #include <algorithm>
 #include <string_view>
 
-const char WebPageAddress[] = "https://zarvik.example.org";
-
 void SetControlText(HWND dialog, int control, const std::wstring& text) {
     SetWindowTextW(GetDlgItem(dialog, control), text.c_str());
 }
@@ -82,7 +80,7 @@ static INT_PTR OnDialogCommand(HWND dialog, int command) {
         EndDialog(dialog, IDCANCEL);
         return TRUE;
     case IDC_WWW:
-        OpenDocument(WidenAnsi(WebPageAddress));  // a browser that won't start has shown its own complaint
+        OpenDocument(WidenAnsi(ProductWebAddress));  // a browser that won't start has shown its own complaint
         return TRUE;
     case IDC_FONT:
         ChooseFontAndRepaint(dialog);

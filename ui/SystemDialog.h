@@ -5,8 +5,6 @@
 
 #include <string>
 
-extern const char WebPageAddress[];
-
 INT_PTR CALLBACK SystemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void SetDialogTexts(HWND dialog);
 void SetControlText(HWND dialog, int control, const std::wstring& text);

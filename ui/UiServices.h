@@ -7,7 +7,7 @@
 
 struct MainWindowData {
     wchar_t messageBoxCaption[324];  // string 104, "Zarvik": first caption and every message box's caption
-    wchar_t className[324];  // string 109, "IGAME"
+    wchar_t className[324];  // string 109, the product's window class
     HACCEL accelerators;
     int width;   // the outer size the window is made with, for 96 DPI
     int height;

@@ -59,8 +59,8 @@ TEST(AnnouncementList, ATurnOfDiceShowsEachKindInOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.second));
-        RecordTurn(Side::White, {PieceKind::Queen, PieceKind::Queen, PieceKind::Queen});
-        RecordTurn(c.side, c.kinds);
+        SetDisplayToTurn(Side::White, {PieceKind::Queen, PieceKind::Queen, PieceKind::Queen});
+        SetDisplayToTurn(c.side, c.kinds);
         EXPECT_EQ(c.lines, AnnouncementList);
         EXPECT_EQ(c.images, TurnImages);
         EXPECT_EQ(PieceTile(c.side, c.kinds[0]) + 1, PieceImage);
@@ -68,7 +68,7 @@ TEST(AnnouncementList, ATurnOfDiceShowsEachKindInOrder) {
         EXPECT_EQ(c.second, AnnouncedLineText(1));
         EXPECT_EQ(L"", AnnouncedLineText(2));
     }
-    RecordTurn(Side::Black, {PieceKind::King, PieceKind::Rook});
+    SetDisplayToTurn(Side::Black, {PieceKind::King, PieceKind::Rook});
     TextTable[TS_KING_NAME] = L"King";
     TextTable[TS_ROOK_NAME] = L"Rook";
     EXPECT_EQ(L"King, Rook", AnnouncedLineText(1)) << "a change of language shows at the next reading";

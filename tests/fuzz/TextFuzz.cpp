@@ -1,17 +1,14 @@
-// libFuzzer entry: one input as a line file to read, or as config.txt and the language file to load.
+// libFuzzer entry of both fuzz targets: one input as a line file to read and write back, or as config.txt
+// and the language file to load and check. Only where the files live differs (FuzzFiles.h).
+#include "tests/fuzz/FuzzFiles.h"
 #include "text/Config.h"
-#include "text/FileAccess.h"
 #include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
-#include "tools/langcheck/LanguageFileCheck.h"
 #include "text/Utf8.h"
+#include "tools/langcheck/LanguageFileCheck.h"
 
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 namespace {
 
@@ -21,30 +18,22 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-void WriteFile(const std::wstring& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = OpenFile(path, "wb");
-    Check(file != nullptr);
-    Check(std::fwrite(data, 1, size, file) == size);
-    Check(std::fclose(file) == 0);
-}
-
 // Whatever was read, written and read again, reads the same (values with a zero unit are cut
 // at the zero by the writer, so they are left out), also when a folder in the way of the file
-// beside it makes the writer write in place.
+// beside it makes the writer write in place. The first byte says how many lines, and whether.
 void ReadLines(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return;
     const int count = 1 + data[0] % MaxLines;
     const bool inPlace = data[0] / MaxLines % 2 == 1;
     const std::wstring path = ModulePath(L"fuzz-lines.txt");
-    std::filesystem::remove(std::filesystem::path(TemporaryPathFor(path)));
-    WriteFile(path, data + 1, size - 1);
+    PutFile(path, data + 1, size - 1);
     std::wstring lines[MaxLines];
     if (!ReadStringList(lines, count, path)) return;
     for (int i = 0; i < count; i++) {
         if (lines[i].find(L'\0') != std::wstring::npos) return;
         Check(lines[i].find(L'\n') == std::wstring::npos);
     }
-    if (inPlace) std::filesystem::create_directory(std::filesystem::path(TemporaryPathFor(path)));
+    if (inPlace) PutFolder(TemporaryPathFor(path));
     Check(WriteStringList(lines, count, path));
     std::wstring again[MaxLines];
     Check(ReadStringList(again, count, path));
@@ -53,13 +42,8 @@ void ReadLines(const std::uint8_t* data, std::size_t size) {
 
 // The loader always ends in a state the rest of the program can use.
 void Load(const std::uint8_t* config, std::size_t configSize, const std::uint8_t* language, std::size_t languageSize) {
-    std::filesystem::remove_all(std::filesystem::path(ModuleDirectory()) / "Languages");
-    if (config != nullptr) WriteFile(ModulePath(ConfigFileName), config, configSize);
-    else std::remove(std::filesystem::path(ModulePath(ConfigFileName)).c_str());
-    if (language != nullptr) {
-        std::filesystem::create_directory(std::filesystem::path(ModuleDirectory()) / "Languages");
-        WriteFile(ModulePath(L"Languages/Russian.Lang.txt"), language, languageSize);
-    }
+    if (config != nullptr) PutFile(ModulePath(ConfigFileName), config, configSize);
+    if (language != nullptr) PutFile(ModulePath(L"Languages/Russian.Lang.txt"), language, languageSize);
     Check(LoadTextResources());
     Check(LanguageName == TextTable[TS_LANGUAGE_NAME]);
     if (!LoadErrorMessage.empty())
@@ -89,6 +73,7 @@ void CheckerAgrees(const std::uint8_t* data, std::size_t size) {
 // config length first).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
+    RemoveFiles();
     const std::uint8_t* rest = data + 1;
     const std::size_t restSize = size - 1;
     switch (data[0] % 4) {

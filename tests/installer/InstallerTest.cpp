@@ -142,7 +142,7 @@ void CheckProgramStartsIn(const std::wstring& folder) {
     PROCESS_INFORMATION process = Start(L"\"" + folder + L"\\zarvik.exe\"", WideOf(elsewhere.Path()));
     HWND main = nullptr;
     ASSERT_TRUE(PumpUntil([&] {
-        main = FindWindowW(L"IGAME", nullptr);
+        main = FindWindowW(ProductClassName().c_str(), nullptr);
         return main != nullptr && IsWindowVisible(main) && WindowText(main) ==
                Title + L" version " + Version;
     }, OtherProcessMs)) << "no main window";
@@ -269,7 +269,7 @@ TEST_F(Installer, LeavesEverythingAsItIsWhileTheProgramRuns) {
     for (const std::wstring& folder : {DefaultFolder, hostPath}) {
         SCOPED_TRACE(NarrowUtf8(folder));
         PROCESS_INFORMATION program = Start(L"\"" + folder + L"\\zarvik.exe\"");
-        ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
+        ASSERT_TRUE(PumpUntil([] { return FindWindowW(ProductClassName().c_str(), nullptr) != nullptr; }, OtherProcessMs));
 
         EXPECT_EQ(2u, ExitCodeOf(SetupExe + L" /S"));
         EXPECT_EQ(2u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
@@ -287,7 +287,7 @@ TEST_F(Installer, LeavesEverythingAsItIsWhileTheProgramRuns) {
         EXPECT_EQ("edited", ReadBytes(PathOf(DefaultFolder + L"\\Languages\\English.Lang.txt")));
         EXPECT_TRUE(Exists(DefaultFolder + L"\\uninstall.exe"));
         EXPECT_TRUE(KeyExists());
-        PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
+        PostMessageW(FindWindowW(ProductClassName().c_str(), nullptr), WM_CLOSE, 0, 0);
         EXPECT_EQ(0u, Finish(program));
     }
 }
@@ -428,11 +428,11 @@ TEST_F(Installer, APortableCopyElsewhereIsNoReasonToWait) {
     ASSERT_TRUE(CopyFileW((DistFolder() + L"\\zarvik\\zarvik.exe").c_str(),
                           WideOf(portable.Path() / "zarvik.exe").c_str(), FALSE));
     PROCESS_INFORMATION program = Start(L"\"" + WideOf(portable.Path() / "zarvik.exe") + L"\"");
-    ASSERT_TRUE(PumpUntil([] { return FindWindowW(L"IGAME", nullptr) != nullptr; }, OtherProcessMs));
+    ASSERT_TRUE(PumpUntil([] { return FindWindowW(ProductClassName().c_str(), nullptr) != nullptr; }, OtherProcessMs));
     EXPECT_EQ(0u, ExitCodeOf(SetupExe + L" /S"));
     EXPECT_EQ(0u, ExitCodeOf(L"\"" + DefaultFolder + L"\\uninstall.exe\" /S _?=" + DefaultFolder));
     EXPECT_FALSE(KeyExists());
-    PostMessageW(FindWindowW(L"IGAME", nullptr), WM_CLOSE, 0, 0);
+    PostMessageW(FindWindowW(ProductClassName().c_str(), nullptr), WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, Finish(program));
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/support/TestFiles.h"
+#include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "tools/langcheck/LanguageFileCheck.h"
 
@@ -94,6 +95,8 @@ TEST_F(LanguageFileCheck, FindsEachFaultOnItsLine) {
         {"stray carriage return", File(With(6, L"text\r")), {{6, false, "carriage return"}}},
         {"lone surrogate", File(With(8, L"King\xD800.")), {{8, false, "lone surrogate U+D800"}}},
         {"control character", File(With(9, L"Bi\x1Bshop")), {{9, false, "control character U+001B"}}},
+        {"a line past the loader's bound", File(With(12, std::wstring(TEXT_LINE_MAX_LENGTH + 1, L'x'))),
+         {{12, false, "keeps only the first"}}},
         {"help file missing", File(With(3, L"Gone.txt")), {{3, false, "\"Gone.txt\" is not beside"}}},
         {"one line too many", File(oneTooMany), {{spare, false, ignored}}},
         {"U+FFFF after the last line read", File(oneTooMany) + Utf16Le(L"\xFFFF"),

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "resources/resource.h"
+#include "ui/MainWindow.h"
 #include "ui/ToolbarButtons.h"
 
 namespace {
@@ -69,8 +70,8 @@ bool MakeTestToolbar() {
     hostClass.hInstance = instance;
     hostClass.lpszClassName = HostClassName;
     RegisterClassW(&hostClass);  // fails harmlessly from the second toolbar on
-    HostWindow = CreateWindowExW(0, HostClassName, L"Test toolbar", WS_OVERLAPPEDWINDOW, 0, 0, 575, 400,
-                                 nullptr, nullptr, instance, nullptr);
+    HostWindow = CreateWindowExW(0, HostClassName, L"Test toolbar", WS_OVERLAPPEDWINDOW, 0, 0, MAIN_WINDOW_WIDTH,
+                                 MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
     if (HostWindow == nullptr) return false;
 
     ImageStrip = MakeImageStrip();

@@ -1,5 +1,5 @@
-// The real main window in-process: opened and closed with every program-wide state reset, pumped,
-// driven through its toolbar and commands.
+// The real main window in-process, once per test process: opened, pumped with the program's own message
+// step, driven through its toolbar and commands, and closed.
 #include "tests/win32/TestWindow.h"
 
 #include <commctrl.h>
@@ -65,7 +65,7 @@ void CloseTestMainWindow() {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    UnregisterClassW(L"IGAME", GetModuleHandleW(nullptr));  // so that the same test can open another
+    UnregisterClassW(ProductClassName().c_str(), GetModuleHandleW(nullptr));  // so that the same test can open another
 }
 
 int PumpMessages() {
@@ -205,4 +205,6 @@ void TypeKeys(const std::vector<WORD>& keys) {
 
 std::wstring ProductTitleText() { return std::wstring(std::begin(ProductTitle), std::end(ProductTitle) - 1); }
 
-std::wstring FullTitle() { return ProductTitleText() + L" version " + std::to_wstring(ProductVersion); }
+std::wstring FullTitle() { return ProductCaption(); }
+
+std::wstring ProductClassName() { return WidenAnsi(ProductWindowClass); }

@@ -1,5 +1,5 @@
-// The real main window in-process: opened and closed with every program-wide state reset, pumped,
-// driven through its toolbar and commands.
+// The real main window in-process, once per test process: opened, pumped with the program's own message
+// step, driven through its toolbar and commands, and closed.
 #pragma once
 
 #include <windows.h>
@@ -57,3 +57,5 @@ std::wstring ClipboardTextWhole();
 // The title of core/Product.h, and the caption start-up makes of it with the version.
 std::wstring ProductTitleText();
 std::wstring FullTitle();
+// The main window's class, from the product header.
+std::wstring ProductClassName();

@@ -6,6 +6,7 @@
 
 #include "text/Config.h"
 #include "text/StringList.h"
+#include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "text/Utf8.h"
 
@@ -142,6 +143,11 @@ void CheckLineEnds(const std::vector<Line>& lines, Report& report) {
         const std::size_t stray = text.find(u'\r');
         if (stray != std::string::npos && stray + 1 < text.size())
             report.Warning(number, "a carriage return (CR) inside the line; it will show in the text");
+        const std::size_t length = text.size() - (endsWithReturn ? 1 : 0);
+        if (number <= TEXT_TABLE_SIZE && length > TEXT_LINE_MAX_LENGTH)
+            report.Warning(number, "longer than " + std::to_string(TEXT_LINE_MAX_LENGTH) +
+                                       " characters; the program keeps only the first " +
+                                       std::to_string(TEXT_LINE_MAX_LENGTH));
         CheckCharacters(text, number, report);
     }
 }

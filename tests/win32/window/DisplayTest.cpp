@@ -1,6 +1,7 @@
 // The display read back from its pixels: back-buffer size, picture placement, lines, failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <utility>
@@ -371,6 +372,44 @@ TEST_F(DisplayTest, APaintComposesTheBufferOnlyWhenWhatItShowsChanged) {
         PumpMessages();
         EXPECT_EQ(step.composed, BufferPixel(0, BackBuffer.height - 1) != 0x123456) << step.change;
     }
+}
+
+// A picture drawn while its font could not be made is drawn afresh when it is shown again, not copied.
+TEST_F(DisplayTest, APictureDrawnWithoutItsFontIsDrawnAfreshWhenShownAgain) {
+    ResizeClientArea(574, 300);
+    lstrcpyW(DisplayFont.lfFaceName, L"DejaVu Sans");
+    DisplayFont.lfHeight = -12;
+    const auto show = [](int image, int side) {
+        PieceImage = image;
+        AnnouncementList = {side, TS_KING};
+        RepaintWholeWindow();
+        PumpMessages();
+        return BackBufferNow();
+    };
+    const auto errorPixels = [](const std::vector<DWORD>& pixels) {
+        return std::count_if(pixels.begin(), pixels.end(), [](DWORD pixel) { return (pixel & 0xFFFFFF) == 0x404040; });
+    };
+    show(1, TS_BLACK_PROMPT);  // a picture first: the failed one's lines then stand where the next one's do
+    std::vector<HFONT> filler;
+    LOGFONTW small = {};
+    small.lfHeight = 8;
+    for (HFONT made; filler.size() < 100000 && (made = CreateFontIndirectW(&small)) != nullptr;) filler.push_back(made);
+    // A handle at a time, until the paint's memory DCs can be made and the lines' font can't.
+    std::vector<DWORD> failed;
+    while (!filler.empty() && errorPixels(failed) == 0) {
+        DeleteObject(filler.back());
+        filler.pop_back();
+        failed = show(7, TS_WHITE_PROMPT);
+    }
+    for (HFONT made : filler) DeleteObject(made);
+    ASSERT_GT(errorPixels(failed), 50) << "the lines did not fall back to the error text";
+
+    show(1, TS_BLACK_PROMPT);
+    const auto again = show(7, TS_WHITE_PROMPT);
+    ResizeClientArea(600, 300);  // another size: the next picture is drawn from nothing
+    ResizeClientArea(574, 300);
+    EXPECT_EQ(0, errorPixels(again));
+    EXPECT_TRUE(again == BackBufferNow());
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST(MainWindowSetUp, FailsWithoutInstanceOrStringsAndMakesNoToolbarThen) {
                                       IDC_ARROW, SW_SHOWNORMAL, 575, 400));
         EXPECT_EQ(nullptr, MainWindowHandle);
         EXPECT_EQ(nullptr, ToolbarWindow);
-        EXPECT_EQ(nullptr, FindWindowW(L"IGAME", nullptr));
+        EXPECT_EQ(nullptr, FindWindowW(ProductClassName().c_str(), nullptr));
     }
     CloseTestMainWindow();
 }
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ComesUpAt575By400WithoutMenuAndWithTheTitleFromTheResourc
     EXPECT_EQ(400, outer.bottom - outer.top);
     EXPECT_EQ(nullptr, GetMenu(MainWindowHandle));
     EXPECT_EQ(L"Zarvik", WindowText(MainWindowHandle));
-    EXPECT_STREQ(L"IGAME", MainWindow.className);
+    EXPECT_EQ(ProductClassName(), MainWindow.className);
     EXPECT_TRUE(IsWindowVisible(MainWindowHandle));
     EXPECT_NE(nullptr, MainWindow.accelerators);
 }
@@ -245,7 +245,9 @@ std::set<MenuItem> OpenMenuItems;
 void ReadMenu(HMENU menu) {
     for (int i = 0; i < GetMenuItemCount(menu); i++) {
         wchar_t text[256] = {};
-        MENUITEMINFOW item = {sizeof item, MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE};
+        MENUITEMINFOW item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_FTYPE;
         item.dwTypeData = text;
         item.cch = 256;
         GetMenuItemInfoW(menu, i, TRUE, &item);

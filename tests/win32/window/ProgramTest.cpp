@@ -30,7 +30,7 @@ protected:
 
 TEST_F(ProgramTest, ComesUpWithItsCaptionAndAGameAndEndsWithZeroWhenClosed) {
     Start();
-    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
+    HWND main = WaitForWindow(process.dwProcessId, ProductClassName().c_str(), FullTitle());
     ASSERT_NE(nullptr, main);
     HWND toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
     ASSERT_NE(nullptr, toolbar);
@@ -56,7 +56,7 @@ TEST_F(ProgramTest, AWindowThatCannotBeMadeEndsWithANonZeroCode) {
 TEST_F(ProgramTest, AnUnreadableConfigurationIsReportedOverTheWindowAndEndsWithZero) {
     ASSERT_TRUE(CreateDirectoryW((folder + L"config.txt").c_str(), nullptr));  // unreadable even for root
     Start();
-    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
+    HWND main = WaitForWindow(process.dwProcessId, ProductClassName().c_str(), FullTitle());
     ASSERT_NE(nullptr, main);
     HWND box = WaitForWindow(process.dwProcessId, L"#32770");
     ASSERT_NE(nullptr, box);
@@ -158,7 +158,7 @@ TEST_F(ProgramTest, LoadsNoLibraryLeftBesideIt) {
     lines[TS_HELP_FILE] = L"Missing Rules.txt";  // a document the shell won't find, so nothing opens
     ASSERT_TRUE(WriteStringList(lines.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Russian.Lang.txt"));
     Start();
-    HWND main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
+    HWND main = WaitForWindow(process.dwProcessId, ProductClassName().c_str(), FullTitle());
     ASSERT_NE(nullptr, main);
     PostMessageW(main, WM_COMMAND, ID_HELP, 0);
     HWND dialog = WaitForWindow(process.dwProcessId, L"#32770", L"Game Rules Help");

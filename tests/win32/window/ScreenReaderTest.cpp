@@ -105,7 +105,7 @@ protected:
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
                                process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
         ASSERT_NE(nullptr, hook);
-        main = WaitForWindow(process.dwProcessId, L"IGAME", FullTitle());
+        main = WaitForWindow(process.dwProcessId, ProductClassName().c_str(), FullTitle());
         ASSERT_NE(nullptr, main);
         toolbar = FindWindowExW(main, nullptr, TOOLBARCLASSNAMEW, nullptr);
         ASSERT_NE(nullptr, toolbar);
