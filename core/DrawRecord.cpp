@@ -11,6 +11,7 @@ struct RecordLine {
     std::uint64_t firstDraw;  // counted from New Game
     std::uint32_t number;     // the move number: one more at each White line
     Side side;
+    bool whole;  // a turn of dice: the next draw starts a line even for the same side
 };
 }  // namespace
 
@@ -24,13 +25,13 @@ static std::uint64_t Tally[2][PIECE_KIND_COUNT];
 
 static int SideIndex(Side side) { return side == Side::White ? 1 : 0; }
 
-// Consecutive draws of one side make one line, so the lines alternate and a Black line ends each move.
-void AddToDrawRecord(Side side, PieceKind kind) {
+static void StartLine(Side side, bool whole) {
     const std::uint64_t draw = FirstDraw + Draws.size();
-    if (Lines.empty())
-        Lines.push_back({draw, 1, side});
-    else if (Lines.back().side != side)
-        Lines.push_back({draw, Lines.back().number + (side == Side::White ? 1u : 0u), side});
+    const std::uint32_t number = Lines.empty() ? 1 : Lines.back().number + (side == Side::White ? 1u : 0u);
+    Lines.push_back({draw, number, side, whole});
+}
+
+static void AddDraw(Side side, PieceKind kind) {
     Draws.push_back(kind);
     if (kind != PieceKind::None) Tally[SideIndex(side)][static_cast<int>(kind) - 1]++;
     if (Draws.size() <= DRAW_RECORD_LIMIT) return;
@@ -40,6 +41,18 @@ void AddToDrawRecord(Side side, PieceKind kind) {
         Lines.pop_front();
         FirstLine++;
     }
+}
+
+// Consecutive draws of one side make one line, so the lines alternate and a Black line ends each move.
+void AddToDrawRecord(Side side, PieceKind kind) {
+    if (Lines.empty() || Lines.back().side != side || Lines.back().whole) StartLine(side, false);
+    AddDraw(side, kind);
+}
+
+// Each press of the dice is the players' turn, so it reads as one: "7. White: Knight, Pawn, Knight".
+void AddTurnToDrawRecord(Side side, const std::vector<PieceKind>& kinds) {
+    StartLine(side, true);
+    for (PieceKind kind : kinds) AddDraw(side, kind);
 }
 
 void ClearDrawRecord() {

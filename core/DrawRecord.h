@@ -13,6 +13,8 @@
 constexpr std::size_t DRAW_RECORD_LIMIT = 100000;
 
 void AddToDrawRecord(Side side, PieceKind kind);  // PieceKind::None: a stalemate
+// A press of two or three dice: a line of its own, which no later draw joins.
+void AddTurnToDrawRecord(Side side, const std::vector<PieceKind>& kinds);
 void ClearDrawRecord();
 
 // Lines count from 0 at New Game; those below FirstRecordLine have been let go.

@@ -40,6 +40,9 @@
 // Context-menu commands that no button carries
 #define ID_NEW_OPENING_GAME   32788     // New Game with King, Queen, Bishop and Rook out of the draw
 #define ID_DRAW_RECORD        32789     // opens the draw record
+#define ID_ONE_DIE            32790     // dice per turn: each press draws one kind
+#define ID_TWO_DICE           32791     // two kinds
+#define ID_THREE_DICE         32792     // three kinds
 
 // System dialog controls
 #define IDC_WWW                   3

@@ -11,9 +11,10 @@
 
 const std::wstring ConfigFileName = L"config.txt";
 const std::wstring DefaultConfig[CONFIG_LINE_COUNT] = {L"1", L"Languages", L"Russian.Lang.txt"};
-std::wstring ConfigLines[CONFIG_LINE_COUNT];
+std::wstring ConfigLines[CONFIG_LINE_MAX];
 std::wstring LanguageFolder;
 std::wstring LanguageFileName;
+int DicePerTurn = 1;
 
 // The version line is read the way atol reads a 20-byte buffer of its ANSI text: blanks, a sign,
 // digits summed in 32 bits that wrap ("4294967297" is 1). A longer line is judged by its first
@@ -46,36 +47,55 @@ bool HoldsControlCharacter(const std::wstring& text) {
     return std::any_of(text.begin(), text.end(), IsControlCharacter);
 }
 
+// The fourth line is the newest: a file without it is an earlier version's, and anything but 2 or 3 in it
+// means the one die every earlier version draws, never an error.
+static int DiceOf(const std::wstring& line) {
+    return line == L"2" ? 2 : line == L"3" ? 3 : 1;
+}
+
 // A folder or file name with a control character could never name the language file, so such a
 // configuration is repaired like any other that can't be used.
 bool LoadConfig(const std::wstring& path) {
-    if (!ReadStringList(ConfigLines, CONFIG_LINE_COUNT, path) || !IsVersionOne(ConfigLines[0]) ||
-        HoldsControlCharacter(ConfigLines[1]) || HoldsControlCharacter(ConfigLines[2]))
+    int linesRead = 0;
+    ConfigLines[CONFIG_LINE_COUNT].clear();  // a shorter file leaves no fourth line from the last one
+    if (!ReadStringLines(ConfigLines, CONFIG_LINE_MAX, path, linesRead) || linesRead < CONFIG_LINE_COUNT ||
+        !IsVersionOne(ConfigLines[0]) || HoldsControlCharacter(ConfigLines[1]) || HoldsControlCharacter(ConfigLines[2]))
         return false;
     LanguageFolder = ConfigLines[1];
     LanguageFileName = ConfigLines[2];
+    DicePerTurn = DiceOf(ConfigLines[CONFIG_LINE_COUNT]);
     return true;
 }
 
+// One die writes the three lines every earlier version reads and writes, 66 bytes by default.
 bool SaveConfig(const std::wstring& path) {
     ConfigLines[0] = DefaultConfig[0];
     ConfigLines[1] = LanguageFolder;
     ConfigLines[2] = LanguageFileName;
-    return WriteStringList(ConfigLines, CONFIG_LINE_COUNT, path);
+    const bool dice = DicePerTurn == 2 || DicePerTurn == 3;
+    ConfigLines[CONFIG_LINE_COUNT] = dice ? std::to_wstring(DicePerTurn) : std::wstring();
+    return WriteStringList(ConfigLines, dice ? CONFIG_LINE_MAX : CONFIG_LINE_COUNT, path);
 }
 
-// The choice counts only once it is on disk: a configuration that can't be written leaves the file name
-// and the lines as they were, so what is loaded never differs from what the next start will load.
-bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path) {
-    const std::wstring previousName = LanguageFileName;
-    std::wstring previousLines[CONFIG_LINE_COUNT];
+// A choice counts only once it is on disk: a configuration that can't be written leaves the choice and
+// the lines as they were, so what is in force never differs from what the next start will load.
+template <typename Value>
+static bool SaveChoice(Value& choice, const Value& chosen, const std::wstring& path) {
+    const Value previous = choice;
+    std::wstring previousLines[CONFIG_LINE_MAX];
     std::copy(std::begin(ConfigLines), std::end(ConfigLines), previousLines);
-    LanguageFileName = fileName;
+    choice = chosen;
     if (SaveConfig(path)) return true;
-    LanguageFileName = previousName;
+    choice = previous;
     std::copy(std::begin(previousLines), std::end(previousLines), ConfigLines);
     return false;
 }
+
+bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path) {
+    return SaveChoice(LanguageFileName, fileName, path);
+}
+
+bool SaveDiceChoice(int dice, const std::wstring& path) { return SaveChoice(DicePerTurn, DiceOf(std::to_wstring(dice)), path); }
 
 // No normalisation: a relative path that happens to be absolute is still put after the folder.
 std::wstring ModulePath(const std::wstring& relative) { return ModuleDirectory() + relative; }

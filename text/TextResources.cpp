@@ -44,6 +44,7 @@ bool LoadTextResources() {
     if (!LoadConfig(configPath)) {
         LanguageFolder = DefaultConfig[1];
         LanguageFileName = DefaultConfig[2];
+        DicePerTurn = 1;
         SaveConfig(configPath);  // a failed write shows up as the failed read below
         if (!LoadConfig(configPath)) {
             LoadErrorMessage = L"Error Load Config File:\n\n" + configPath + L"\n\nAbort!";

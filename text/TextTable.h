@@ -1,4 +1,4 @@
-// The 47 interface texts, one row each: its slot, whether every language file has it, its built-in Russian
+// The 51 interface texts, one row each: its slot, whether every language file has it, its built-in Russian
 // text and what it is for; the texts in force, and putting the built-in ones back.
 #pragma once
 
@@ -55,6 +55,10 @@ enum TextSlot : int {
     TS_KNIGHT_NAME = 44,
     TS_ROOK_NAME = 45,
     TS_PAWN_NAME = 46,
+    TS_DICE_PER_TURN = 47,
+    TS_ONE_DIE = 48,
+    TS_TWO_DICE = 49,
+    TS_THREE_DICE = 50,
     TEXT_SLOT_END  // one past the last slot: every slot before it has its row below
 };
 
@@ -117,6 +121,10 @@ inline constexpr TextRow TextRows[] = {
     {TS_KNIGHT_NAME, false, L"Конь", "the Knight in the record"},
     {TS_ROOK_NAME, false, L"Ладья", "the Rook in the record"},
     {TS_PAWN_NAME, false, L"Пешка", "the Pawn in the record"},
+    {TS_DICE_PER_TURN, false, L"Кубиков за ход", "the menu's Dice per turn submenu"},
+    {TS_ONE_DIE, false, L"Один кубик", "the menu's one die per turn"},
+    {TS_TWO_DICE, false, L"Два кубика", "the menu's two dice per turn"},
+    {TS_THREE_DICE, false, L"Три кубика", "the menu's three dice per turn"},
 };
 
 constexpr int TEXT_TABLE_SIZE = static_cast<int>(std::size(TextRows));

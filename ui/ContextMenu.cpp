@@ -2,11 +2,13 @@
 // who use the keyboard alone.
 #include "ui/ContextMenu.h"
 
+#include <iterator>
 #include <string>
 
 #include "core/Buttons.h"
 #include "core/ButtonState.h"
 #include "resources/resource.h"
+#include "text/Config.h"
 #include "text/TextTable.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -15,7 +17,7 @@
 // Each side's turn with its pieces in a submenu, White first as the game begins, then the game commands
 // and Help. Buttons come from the button table by role and side; the rest are commands of their own.
 namespace {
-enum class Part { Turn, Pieces, NewGame, Command, Help, Separator };
+enum class Part { Turn, Pieces, NewGame, Command, Dice, Help, Separator };
 struct MenuPart {
     Part part;
     Side side;
@@ -33,6 +35,7 @@ static const MenuPart MenuLayout[] = {
     {Part::NewGame, Side::Black, 0, 0},
     {Part::Command, Side::Black, ID_NEW_OPENING_GAME, TS_NEW_OPENING_GAME},
     {Part::Command, Side::Black, ID_DRAW_RECORD, TS_RECORD},
+    {Part::Dice, Side::Black, 0, TS_DICE_PER_TURN},
     {Part::Separator, Side::Black, 0, 0},
     {Part::Help, Side::Black, 0, 0},
 };
@@ -72,6 +75,47 @@ static bool AppendPieces(HMENU menu, Side side, int text) {
     return false;
 }
 
+// Index dice - 1: the command and text of each choice of dice per turn.
+static const MenuPart DiceChoices[] = {
+    {Part::Command, Side::Black, ID_ONE_DIE, TS_ONE_DIE},
+    {Part::Command, Side::Black, ID_TWO_DICE, TS_TWO_DICE},
+    {Part::Command, Side::Black, ID_THREE_DICE, TS_THREE_DICE},
+};
+
+// Radio items, the one in force marked, as a player picks how many dice to throw.
+static bool AppendDice(HMENU menu, int text) {
+    HMENU dice = CreatePopupMenu();
+    if (dice == nullptr) return false;
+    bool ok = true;
+    for (const MenuPart& choice : DiceChoices)
+        ok = ok && AppendMenuW(dice, MF_STRING, choice.command, MenuText(TextTable[choice.text]).c_str()) != FALSE;
+    const int first = DiceChoices[0].command, last = DiceChoices[std::size(DiceChoices) - 1].command;
+    ok = ok && CheckMenuRadioItem(dice, first, last, first + DicePerTurn - 1, MF_BYCOMMAND) != FALSE;
+    if (ok && AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(dice), MenuText(TextTable[text]).c_str()))
+        return true;
+    DestroyMenu(dice);
+    return false;
+}
+
+// The choice is kept in config.txt at once; one that can't be written is not made, and the players hear so.
+void ChooseDicePerTurn(int command) {
+    int dice = 0;
+    for (int i = 0; i < static_cast<int>(std::size(DiceChoices)); i++)
+        if (DiceChoices[i].command == command) dice = i + 1;
+    if (dice == 0 || dice == DicePerTurn) return;
+    const std::wstring configPath = ModulePath(ConfigFileName);
+    if (!SaveDiceChoice(dice, configPath)) {
+        ShowMessage(L"Error Save Config File:\n\n" + configPath);
+        return;
+    }
+    // The same size again: the platform widens a window now too narrow for the row to the new limit.
+    RECT outer = {};
+    if (MainWindowHandle != nullptr && !IsIconic(MainWindowHandle) && !IsZoomed(MainWindowHandle) &&
+        GetWindowRect(MainWindowHandle, &outer))
+        SetWindowPos(MainWindowHandle, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 static bool AppendPart(HMENU menu, const MenuPart& part) {
     switch (part.part) {
     case Part::Turn:
@@ -82,6 +126,8 @@ static bool AppendPart(HMENU menu, const MenuPart& part) {
         return AppendButtons(menu, ButtonRole::NewGame, part.side);
     case Part::Command:
         return AppendMenuW(menu, MF_STRING, part.command, MenuText(TextTable[part.text]).c_str()) != FALSE;
+    case Part::Dice:
+        return AppendDice(menu, part.text);
     case Part::Help:
         return AppendButtons(menu, ButtonRole::Help, part.side);
     case Part::Separator:

@@ -12,3 +12,5 @@ bool IsGameMenuPoint(HWND window, LPARAM where);
 // Answers WM_CONTEXTMENU: opens the menu at the point (screen coordinates), or under the toolbar for the
 // keyboard's (-1, -1), and does what the chosen item names.
 void OpenContextMenu(HWND window, LPARAM where);
+// Answers a choice of dice per turn (ID_ONE_DIE to ID_THREE_DICE): in force and saved, or a message.
+void ChooseDicePerTurn(int command);

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "core/AnnouncementList.h"
+#include "core/Buttons.h"
 #include "resources/resource.h"
-#include "text/TextTable.h"
+#include "text/Config.h"
 #include "ui/Dib32.h"
 #include "ui/DisplayScale.h"
 #include "ui/Toolbar.h"
@@ -38,10 +39,12 @@ struct DisplayContent {
     COLORREF colour;
     LOGFONTW font;
     std::vector<std::wstring> lines;
+    std::vector<std::int32_t> turnImages;
 
     bool operator==(const DisplayContent& other) const {
         return width == other.width && height == other.height && top == other.top &&
                pieceImage == other.pieceImage && colour == other.colour && lines == other.lines &&
+               turnImages == other.turnImages &&
                std::memcmp(&font, &other.font, sizeof(font)) == 0;
     }
 };
@@ -67,13 +70,10 @@ struct KeptPicture {
 static std::vector<KeptPicture> Kept;
 constexpr size_t KEPT_PICTURE_LIMIT = 16;
 
-static std::wstring AnnouncedLine(size_t position) {
-    int slot = AnnouncementList[position];
-    return IsTextSlot(slot) ? TextTable[slot] : std::wstring();
-}
+static std::wstring AnnouncedLine(size_t position) { return AnnouncedLineText(position); }
 
 static DisplayContent ContentNow(int top) {
-    DisplayContent now = {BackBuffer.width, BackBuffer.height, top, PieceImage, TextColour, DisplayFont, {}};
+    DisplayContent now = {BackBuffer.width, BackBuffer.height, top, PieceImage, TextColour, DisplayFont, {}, TurnImages};
     for (size_t i = 0; i < AnnouncementList.size(); i++) now.lines.push_back(AnnouncedLine(i));
     return now;
 }
@@ -257,6 +257,30 @@ void ReleaseBackBuffer() {
     StripModule = nullptr;
 }
 
+// The tiles of a turn of dice, left to right in the order drawn and centred as a row. A narrow window
+// shrinks the gaps to nothing before any tile is cut; narrower still, the row starts at the left edge.
+static void DrawTurnPictures(HDC target, HDC tiles, int w, int top, int side, int stripTiles) {
+    constexpr int TILE_GAP = 10;  // back-buffer pixels between two tiles
+    const int count = static_cast<int>(TurnImages.size());
+    const int gap = std::clamp((w - count * side) / (count - 1), 0, TILE_GAP);
+    int left = std::max(0, (w - count * side - (count - 1) * gap) / 2);
+    for (std::int32_t image : TurnImages) {
+        if (image >= 1 && image <= stripTiles)
+            BitBlt(target, left, top + PICTURE_GAP, side, side, tiles, side * (image - 1), 0, SRCCOPY);
+        left += side + gap;
+    }
+}
+
+// The row of tiles at its narrowest, the gaps gone, fills the back buffer's width of the client area at
+// this scale. One die keeps the platform's own limit.
+void KeepTurnRowWhole(MINMAXINFO* limits) {
+    if (DicePerTurn <= 1 || MainWindowHandle == nullptr) return;
+    const int row = (DicePerTurn * TILE_SIZE * 2 * MainWindow.dpi + BASE_DPI - 1) / BASE_DPI;
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(MainWindowHandle, GWL_STYLE));
+    const RECT outer = OuterForClient({row, 0}, style, MainWindow.dpi);
+    limits->ptMinTrackSize.x = std::max<LONG>(limits->ptMinTrackSize.x, outer.right - outer.left);
+}
+
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
 // A window too short or too narrow for the tile simply cuts it. False when a picture was due and none came.
 bool DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
@@ -272,7 +296,10 @@ bool DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
         HGDIOBJ previous = SelectObject(tiles, strip);
         TextOrigin.x = w / 2;
         TextOrigin.y = top + side + LINE_GAP;
-        BitBlt(target, (w - side) / 2, top + PICTURE_GAP, side, side, tiles, side * (PieceImage - 1), 0, SRCCOPY);
+        if (TurnImages.size() > 1)
+            DrawTurnPictures(target, tiles, w, top, side, shape.bmWidth / side);
+        else
+            BitBlt(target, (w - side) / 2, top + PICTURE_GAP, side, side, tiles, side * (PieceImage - 1), 0, SRCCOPY);
         SelectObject(tiles, previous);
         DeleteDC(tiles);
     }

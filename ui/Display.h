@@ -26,5 +26,7 @@ void ReleaseBackBuffer();  // and the strip the pictures come from
 bool DrawPiecePicture(HDC target, int w, int h, int top);
 bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
 bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
+// Answers WM_GETMINMAXINFO: with two or three dice the window stays wide enough for the turn's whole row.
+void KeepTurnRowWhole(MINMAXINFO* limits);
 // What the display says, its lines joined by a space, in the texts in force: what a screen reader reads.
 std::wstring DisplayText();

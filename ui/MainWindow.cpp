@@ -5,6 +5,7 @@
 
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
+#include "text/Config.h"
 #include "ui/Accessibility.h"
 #include "ui/ContextMenu.h"
 #include "ui/Display.h"
@@ -109,10 +110,10 @@ static void OnCommand(int command) {
         DestroyWindow(MainWindowHandle);
         return;
     case ID_BLACK_TURN:
-        PlayAndShow([] { DrawPieceKind(Side::Black); });
+        PlayAndShow([] { DrawPieceKind(Side::Black, DicePerTurn); });
         return;
     case ID_WHITE_TURN:
-        PlayAndShow([] { DrawPieceKind(Side::White); });
+        PlayAndShow([] { DrawPieceKind(Side::White, DicePerTurn); });
         return;
     case ID_NEW_GAME:
         PlayAndShow(StartNewGame);
@@ -122,6 +123,11 @@ static void OnCommand(int command) {
         return;
     case ID_DRAW_RECORD:
         OpenDrawRecord();  // a window that could not be made shows as none; the players can ask again
+        return;
+    case ID_ONE_DIE:
+    case ID_TWO_DICE:
+    case ID_THREE_DICE:
+        ChooseDicePerTurn(command);
         return;
     }
     // The piece buttons toggle themselves; their commands change nothing until the next draw, but a
@@ -158,6 +164,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintDisplay();
         return 0;
+    case WM_GETMINMAXINFO:
+        KeepTurnRowWhole(reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -175,7 +184,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_KEYUP:
         if (wParam != VK_SPACE) break;  // the platform's own, the Menu key's context menu among them
-        PlayAndShow(NextTurn);          // only the release draws, so holding the bar down gives one draw
+        PlayAndShow([] { NextTurn(DicePerTurn); });  // only the release draws: holding the bar down gives one
         return 0;
     case WM_CONTEXTMENU:
         if (!IsGameMenuPoint(window, lParam)) break;  // the caption, the icon and the frame: the window menu

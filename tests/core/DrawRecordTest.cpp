@@ -78,6 +78,50 @@ TEST_F(DrawRecord, LinesJoinOneSidesDrawsAndNumberTheMovesFromTheFirstLine) {
     }
 }
 
+// A press of dice is a line of its own, numbered as any line: one more at each White line. A later draw
+// of one die starts a new line after it too.
+TEST_F(DrawRecord, EachPressOfDiceIsOneLineAndTheTallyCountsEachDie) {
+    const PieceKind N = PieceKind::Knight, P = PieceKind::Pawn, K = PieceKind::King;
+    const struct {
+        Side side;
+        std::vector<PieceKind> kinds;  // one kind: a draw of one die
+        bool dice;
+    } presses[] = {
+        {W, {N, P, N}, true}, {B, {P, P}, true}, {W, {N, N, N}, true}, {W, {K, P, P}, true},
+        {B, {PieceKind::None}, true}, {B, {PieceKind::None}, true}, {B, {P}, false}, {B, {N}, false},
+        {W, {K}, false}, {W, {P, K}, true}, {W, {K}, false},
+    };
+    for (const auto& press : presses) {
+        if (press.dice)
+            AddTurnToDrawRecord(press.side, press.kinds);
+        else
+            AddToDrawRecord(press.side, press.kinds[0]);
+    }
+    const std::vector<std::wstring> lines = {
+        L"1. Белые: Конь, Пешка, Конь", L"1. Чёрные: Пешка, Пешка", L"2. Белые: Конь, Конь, Конь",
+        L"3. Белые: Король, Пешка, Пешка", L"3. Чёрные: Пат!", L"3. Чёрные: Пат!", L"3. Чёрные: Пешка, Конь",
+        L"4. Белые: Король", L"5. Белые: Пешка, Король", L"6. Белые: Король"};
+    EXPECT_EQ(lines, RecordLines());
+    EXPECT_EQ(19u, RecordDrawCount());
+    const std::vector<std::wstring> tally = RecordTallyLines();
+    EXPECT_EQ(L"Король: Белые 4 (31%), Чёрные 0 (0%)", tally[2]);
+    EXPECT_EQ(L"Конь: Белые 5 (38%), Чёрные 1 (25%)", tally[5]);
+    EXPECT_EQ(L"Пешка: Белые 4 (31%), Чёрные 3 (75%)", tally[7]);
+}
+
+// Through the real draw: three dice of the one kind left in, then a stalemate, each press a line.
+TEST_F(DrawRecord, ThePlayersPressesOfDiceMakeTheirLines) {
+    for (int kind = 1; kind <= PIECE_KIND_COUNT; kind++)
+        CheckButton(PieceCommand(W, static_cast<PieceKind>(kind)), static_cast<PieceKind>(kind) != PieceKind::Knight);
+    DrawPieceKind(W, 3);
+    DrawPieceKind(W, 3);
+    CheckButton(PieceCommand(W, PieceKind::Knight), true);
+    DrawPieceKind(W, 2);
+    EXPECT_EQ((std::vector<std::wstring>{L"1. Белые: Конь, Конь, Конь", L"2. Белые: Конь, Конь, Конь", L"3. Белые: Пат!"}),
+              RecordLines());
+    EXPECT_EQ(L"Конь: Белые 6 (100%), Чёрные 0", RecordTallyLines()[5]);
+}
+
 // Stalemates are in the lines but no kind, so they count in no share.
 TEST_F(DrawRecord, TheTallyCountsEachKindPerSideWithItsShare) {
     for (const Draw& draw : {Draw{W, PieceKind::King}, Draw{W, PieceKind::Pawn}, Draw{W, PieceKind::Pawn},

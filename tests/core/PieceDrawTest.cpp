@@ -97,21 +97,25 @@ TEST_F(PieceDraw, OnlyBitsEightToTwentyThreePickTheKind) {
     }
 }
 
+// Whatever the dice per turn, and after a turn of dice had pictures to show.
 TEST_F(PieceDraw, StalemateOnlyAnnounces) {
-    for (Side side : {Side::Black, Side::White}) {
-        for (Side lastDrawn : {Side::Black, Side::White}) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(side) << static_cast<int>(lastDrawn));
-            ASSERT_TRUE(MakeTestToolbar());
-            DrawPieceKind(lastDrawn);
-            const std::string marking = TurnMarking();
-            Exclude(side, {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Knight,
-                           PieceKind::Rook, PieceKind::Pawn});
-            const std::uint32_t state = Generator.state;
-            DrawPieceKind(side);
-            EXPECT_EQ(DrawLines(side, PieceKind::None), AnnouncementList);
-            EXPECT_EQ(0, PieceImage);
-            EXPECT_EQ(state, Generator.state);
-            EXPECT_EQ(marking, TurnMarking());
+    for (int dice : {1, 2, 3}) {
+        for (Side side : {Side::Black, Side::White}) {
+            for (Side lastDrawn : {Side::Black, Side::White}) {
+                SCOPED_TRACE(testing::Message() << dice << static_cast<int>(side) << static_cast<int>(lastDrawn));
+                ASSERT_TRUE(MakeTestToolbar());
+                DrawPieceKind(lastDrawn, dice);
+                const std::string marking = TurnMarking();
+                Exclude(side, {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Knight,
+                               PieceKind::Rook, PieceKind::Pawn});
+                const std::uint32_t state = Generator.state;
+                DrawPieceKind(side, dice);
+                EXPECT_EQ(DrawLines(side, PieceKind::None), AnnouncementList);
+                EXPECT_EQ(0, PieceImage);
+                EXPECT_TRUE(TurnImages.empty());
+                EXPECT_EQ(state, Generator.state);
+                EXPECT_EQ(marking, TurnMarking());
+            }
         }
     }
 }
@@ -147,14 +151,61 @@ TEST_F(PieceDraw, ASingleIncludedKindIsDrawnEveryTimeAndStepsTheGenerator) {
     }
 }
 
+// By press, not by die: a turn of three dice is one side's whole turn.
 TEST_F(PieceDraw, NextTurnAlternatesFromWhiteAfterNewGame) {
-    StartNewGame();
-    EXPECT_EQ("black", TurnMarking());
-    const char* expected[] = {"white", "black", "white", "black", "white"};
-    for (const char* marking : expected) {
-        NextTurn();
-        EXPECT_EQ(std::string(marking) == "white" ? 4 : 5, AnnouncementList[0]);
-        EXPECT_EQ(marking, TurnMarking());
+    for (int dice : {1, 2, 3}) {
+        SCOPED_TRACE(dice);
+        StartNewGame();
+        EXPECT_EQ("black", TurnMarking());
+        const char* expected[] = {"white", "black", "white", "black", "white"};
+        for (const char* marking : expected) {
+            NextTurn(dice);
+            EXPECT_EQ(std::string(marking) == "white" ? 4 : 5, AnnouncementList[0]);
+            EXPECT_EQ(marking, TurnMarking());
+        }
+    }
+}
+
+// Each die is one step of the generator in order, so a press of n dice shows the kinds that n presses
+// of one die give from the same state; a copy of the generator, stepped n times a press, keeps pace.
+TEST_F(PieceDraw, APressOfDiceDrawsWhatAsManyPressesOfOneDieWould) {
+    const struct {
+        int dice;
+        Side side;
+        std::initializer_list<PieceKind> excluded;
+    } cases[] = {
+        {2, Side::White, {}},
+        {3, Side::Black, {}},
+        {2, Side::Black, {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Rook}},
+        {3, Side::White, {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Rook}},
+        {3, Side::Black, {PieceKind::King, PieceKind::Queen, PieceKind::Bishop, PieceKind::Knight, PieceKind::Rook}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dice << " dice, side " << static_cast<int>(c.side));
+        ASSERT_TRUE(MakeTestToolbar());
+        Exclude(c.side, c.excluded);
+        Generator.Reseed(4242);
+        std::vector<std::int32_t> oneDie;
+        for (int press = 0; press < 300 * c.dice; press++) {
+            DrawPieceKind(c.side);
+            oneDie.push_back(PieceImage);
+        }
+        Generator.Reseed(4242);
+        Lcg32 reference = Generator;
+        std::vector<std::int32_t> dice;
+        bool repeated = false;  // the same kind twice in one turn, as real dice give it
+        for (int press = 0; press < 300; press++) {
+            DrawPieceKind(c.side, c.dice);
+            ASSERT_EQ(static_cast<std::size_t>(c.dice), TurnImages.size());
+            dice.insert(dice.end(), TurnImages.begin(), TurnImages.end());
+            repeated = repeated || TurnImages[0] == TurnImages[1];
+            EXPECT_EQ(TurnImages[0], PieceImage);
+            EXPECT_EQ((std::vector<std::int32_t>{c.side == Side::White ? 4 : 5, TURN_KINDS_LINE}), AnnouncementList);
+            for (int die = 0; die < c.dice; die++) reference.Next();
+            ASSERT_EQ(reference.state, Generator.state);
+        }
+        EXPECT_EQ(oneDie, dice);
+        EXPECT_TRUE(repeated);
     }
 }
 

@@ -75,6 +75,54 @@ TEST(Config, RefusedConfigurationLeavesTheLanguageAlone) {
     }
 }
 
+// The fourth line is optional: an earlier version's three lines, or anything but 2 or 3, mean one die.
+TEST(Config, TheFourthLineGivesTheDicePerTurn) {
+    const std::string head = "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n");
+    const std::pair<std::string, int> cases[] = {
+        {"", 1}, {Utf16Le(u"1\r\n"), 1}, {Utf16Le(u"2\r\n"), 2}, {Utf16Le(u"3"), 3},
+        {Utf16Le(u"3\r\nmore\r\n"), 3}, {Utf16Le(u"4\r\n"), 1}, {Utf16Le(u"0\r\n"), 1},
+        {Utf16Le(u"two\r\n"), 1}, {Utf16Le(u" 2\r\n"), 1}, {Utf16Le(u"\r\n"), 1},
+    };
+    for (const auto& [fourth, dice] : cases) {
+        TemporaryFolder folder;
+        WriteBytes(folder.Path() / "config.txt", head + fourth);
+        DicePerTurn = 3 - dice % 2;  // differs from what is expected
+        EXPECT_TRUE(LoadConfig(folder.Wide(L"config.txt"))) << fourth;
+        EXPECT_EQ(dice, DicePerTurn) << fourth;
+        EXPECT_EQ(L"Russian.Lang.txt", LanguageFileName) << fourth;
+    }
+}
+
+// One die writes the three lines of 66 bytes an earlier version writes; a language switch keeps the
+// dice; a choice that can't be written is not made.
+TEST(Config, TheDiceChoiceIsSavedAsAFourthLineOnlyWhenNotOne) {
+    TemporaryFolder folder;
+    const std::wstring path = folder.Wide(L"config.txt");
+    const std::string head = "\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nRussian.Lang.txt\r\n");
+    LanguageFolder = L"Languages";
+    LanguageFileName = L"Russian.Lang.txt";
+    DicePerTurn = 1;
+    const std::pair<int, std::string> choices[] = {
+        {3, head + Utf16Le(u"3\r\n")}, {2, head + Utf16Le(u"2\r\n")}, {1, head}, {2, head + Utf16Le(u"2\r\n")}};
+    for (const auto& [dice, bytes] : choices) {
+        ASSERT_TRUE(SaveDiceChoice(dice, path));
+        EXPECT_EQ(dice, DicePerTurn);
+        EXPECT_EQ(bytes, ReadBytes(folder.Path() / "config.txt")) << dice;
+    }
+    EXPECT_EQ(66u, head.size());
+
+    ASSERT_TRUE(SaveLanguageChoice(L"English.Lang.txt", path));
+    EXPECT_EQ("\xFF\xFE" + Utf16Le(u"1\r\nLanguages\r\nEnglish.Lang.txt\r\n2\r\n"), ReadBytes(folder.Path() / "config.txt"));
+
+    const std::wstring nowhere = folder.Wide(L"missing") + PathSeparator() + L"config.txt";
+    EXPECT_FALSE(SaveDiceChoice(3, nowhere));
+    EXPECT_EQ(2, DicePerTurn);
+    EXPECT_EQ(L"2", ConfigLines[3]);
+    EXPECT_TRUE(SaveLanguageChoice(L"Russian.Lang.txt", path));
+    EXPECT_EQ(head + Utf16Le(u"2\r\n"), ReadBytes(folder.Path() / "config.txt"));
+    DicePerTurn = 1;
+}
+
 TEST(Config, FileNamePartIsWhatFollowsTheLastSeparator) {
     const std::wstring sep(1, PathSeparator());
     const std::pair<std::wstring, std::wstring> cases[] = {

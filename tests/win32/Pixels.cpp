@@ -111,6 +111,16 @@ std::string FirstDifference(const std::vector<DWORD>& seen, const std::vector<DW
     return "";
 }
 
+std::string TileDifference(int tile, int left, int top) {
+    const std::vector<DWORD> expected = StripTile(tile);
+    for (int y = 0; y < TILE_SIZE; y++)
+        for (int x = 0; x < TILE_SIZE; x++)
+            if (BackBufferPixel(left + x, top + y) != expected[y * TILE_SIZE + x])
+                return "tile " + std::to_string(tile) + " at " + std::to_string(left) + "," + std::to_string(top) +
+                       ": pixel " + std::to_string(x) + "," + std::to_string(y);
+    return "";
+}
+
 std::string DisplayDifference() {
     RECT client;
     GetClientRect(MainWindowHandle, &client);

@@ -31,6 +31,9 @@ struct PixelCanvas {
 // Tile n of the image strip in this executable's resources, TILE_SIZE square, as 0x00RRGGBB, row by row.
 std::vector<DWORD> StripTile(int tile);
 
+// The first pixel of the back buffer's square at (left, top) that differs from the tile, or "" when none does.
+std::string TileDifference(int tile, int left, int top);
+
 // Every pixel of the canvas, 0x00RRGGBB row by row.
 std::vector<DWORD> CanvasPixels(const PixelCanvas& canvas);
 

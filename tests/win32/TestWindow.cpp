@@ -139,6 +139,10 @@ std::vector<std::wstring> WriteTestLanguageFiles() {
     return lines;
 }
 
+HANDLE LockFile(const std::wstring& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
 static int ToolbarIndex(int command) {
     return static_cast<int>(SendMessageW(ToolbarWindow, TB_COMMANDTOINDEX, command, 0));
 }

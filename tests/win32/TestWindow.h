@@ -42,6 +42,9 @@ bool WriteLanguageFile(const std::wstring& relativePath, const std::vector<std::
 // config.txt and TestLanguages/Test.Lang.txt beside this executable; returns the language file's lines.
 std::vector<std::wstring> WriteTestLanguageFiles();
 
+// Another program holding the file open without sharing it; the caller closes the handle.
+HANDLE LockFile(const std::wstring& path);
+
 bool ClickToolbarButton(int command);
 bool IsToolbarButtonChecked(int command);  // TB_ISBUTTONCHECKED == 1, asked directly
 std::wstring ToolbarTooltip(int command);  // through the toolbar's own tooltip control

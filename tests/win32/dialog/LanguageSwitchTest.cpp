@@ -70,11 +70,6 @@ void BackdateFile(const std::wstring& path) {
     CloseHandle(file);
 }
 
-// Another program holding the file open without sharing it.
-HANDLE LockFile(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
 }  // namespace
 
 TEST_F(LanguageSwitch, AFileInTheLanguageFolderIsSavedAndShownAtOnce) {
@@ -202,7 +197,7 @@ TEST_F(LanguageSwitch, AConfigurationThatCantBeWrittenIsReportedAndNothingChange
     EXPECT_EQ(alpha, TextTableNow());
     EXPECT_EQ(DialogTextsFor(alpha), seen.texts);
     EXPECT_EQ(L"Alpha.Lang.txt", LanguageFileName);
-    EXPECT_EQ((std::vector<std::wstring>{L"1", L"Languages", L"Alpha.Lang.txt"}),
+    EXPECT_EQ((std::vector<std::wstring>{L"1", L"Languages", L"Alpha.Lang.txt", L""}),
               std::vector<std::wstring>(std::begin(ConfigLines), std::end(ConfigLines)));
     EXPECT_TRUE(FullPaints().empty());
     EXPECT_EQ(bytesBefore, ReadBytes(configPath));

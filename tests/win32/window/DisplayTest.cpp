@@ -9,11 +9,13 @@
 #include "core/AnnouncementList.h"
 #include "core/Buttons.h"
 #include "core/KindTexts.h"
+#include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "probes/HandleCounts.h"
 #include "resources/resource.h"
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
+#include "text/Config.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
 #include "ui/MainWindow.h"
@@ -130,6 +132,74 @@ TEST_F(DisplayTest, LinesAreCentredUnderThePictureAndSixteenPixelsApart) {
         for (int x = 0; x < 287; x++)
             if (expected.At(x, y) != GREY) expectedInk.insert({x, y});
     EXPECT_EQ(expectedInk, first);
+}
+
+// Three dice: the tiles in the order drawn, centred 10 apart, closer in a narrow window and never cut while
+// they fit; under them the side's line and the kinds' record names, read from the screen.
+TEST_F(DisplayTest, ATurnOfThreeDiceShowsItsTilesInARowAndNamesItsKinds) {
+    for (const KindTextRow& kind : KindTexts) TextTable[kind.recordName] = std::wstring(static_cast<int>(kind.kind), L'Ж');
+    Generator.Reseed(77);
+    std::vector<std::int32_t> images;
+    for (int die = 0; die < 3; die++) {
+        DrawPieceKind(Side::White);
+        images.push_back(PieceImage);
+    }
+    const struct {
+        int clientWidth;
+        int lefts[3];
+    } cases[] = {{574, {73, 123, 173}}, {252, {0, 43, 86}}, {244, {0, 41, 82}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clientWidth);
+        ResizeClientArea(c.clientWidth, 400);
+        Generator.Reseed(77);
+        DicePerTurn = 3;
+        SendCommand(ID_WHITE_TURN);
+        ASSERT_EQ(images, TurnImages);
+        for (int die = 0; die < 3; die++) EXPECT_EQ("", TileDifference(images[die] - 1, c.lefts[die], PictureTop()));
+        for (int die = 0; die < 2; die++)
+            for (int x = c.lefts[die] + 40; x < c.lefts[die + 1]; x++) EXPECT_EQ(GREY, BufferPixel(x, PictureTop() + 20));
+        EXPECT_EQ("", DisplayDifference());
+
+        std::wstring kinds;
+        for (std::int32_t image : images)
+            kinds += (kinds.empty() ? L"" : L", ") + TextTable[KindTextsOf(static_cast<PieceKind>(image - 6)).recordName];
+        PixelCanvas expected(BackBuffer.width, BackBuffer.height);
+        SetBkMode(expected.dc, TRANSPARENT);
+        const int firstCentre = ToolbarHeight / 2 + 40 + 40;
+        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre, Mark);
+        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre + 16, kinds);
+        std::set<std::pair<int, int>> expectedInk;
+        for (int y = ToolbarHeight / 2 + 60; y < BackBuffer.height; y++)
+            for (int x = 0; x < BackBuffer.width; x++)
+                if (expected.At(x, y) != GREY) expectedInk.insert({x, y});
+        EXPECT_EQ(expectedInk, LineInk());
+    }
+    DicePerTurn = 1;
+}
+
+// The window keeps the width of the row without gaps, so no tile of a turn is ever cut; one die keeps the
+// platform's limit. Choosing more dice widens a window that is now too narrow.
+TEST_F(DisplayTest, TheWindowKeepsATurnsRowOfTilesWhole) {
+    WriteTestLanguageFiles();  // the choice is saved beside the tests
+    const struct {
+        int command, dice, narrowest;
+    } cases[] = {{ID_ONE_DIE, 1, 130}, {ID_THREE_DICE, 3, 240}, {ID_TWO_DICE, 2, 160}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dice);
+        SendCommand(ID_ONE_DIE);
+        ResizeClientArea(130, 400);
+        SendCommand(c.command);
+        ASSERT_EQ(c.dice, DicePerTurn);
+        RECT client = {};
+        GetClientRect(MainWindowHandle, &client);
+        EXPECT_EQ(c.narrowest, client.right) << "after the choice";
+        ResizeClientArea(110, 400);  // the platform's own limit is a little less
+        GetClientRect(MainWindowHandle, &client);
+        EXPECT_EQ(c.dice == 1 ? 110 : c.narrowest, client.right) << "made narrower";
+        SendCommand(ID_WHITE_TURN);
+        for (int die = 0; die < c.dice && c.dice > 1; die++)
+            EXPECT_EQ("", TileDifference(TurnImages[die] - 1, 40 * die, PictureTop()));
+    }
 }
 
 TEST_F(DisplayTest, StalemateShowsNoPictureAndKeepsTheLinesWhereTheLastPictureLeftThem) {

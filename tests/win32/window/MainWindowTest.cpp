@@ -18,9 +18,11 @@
 #include "core/Lcg32.h"
 #include "core/PieceDraw.h"
 #include "resources/resource.h"
+#include "tests/support/TestFiles.h"
 #include "tests/win32/ModalBoxes.h"
 #include "tests/win32/TestWindow.h"
 #include "text/Config.h"
+#include "text/StringList.h"
 #include "text/TextResources.h"
 #include "text/TextTable.h"
 #include "ui/ContextMenu.h"
@@ -263,23 +265,56 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
+// The dice per turn chosen through the menu's own command, kept in config.txt: the item in force is checked.
 TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenAMenuThatSaysWhatTheToolbarSays) {
+    WriteTestLanguageFiles();
     FillTextTableWithSlotNumbers();
     StartNewGame();
     for (int command : {ID_WHITE_QUEEN, ID_BLACK_PAWN}) SendMessageW(ToolbarWindow, TB_CHECKBUTTON, command, TRUE);
-    std::set<MenuItem> expected = {{ID_NEW_OPENING_GAME, TextTable[TS_NEW_OPENING_GAME], false},
-                                   {ID_DRAW_RECORD, TextTable[TS_RECORD], false}};
-    for (const ButtonRow& row : Buttons)
-        expected.insert({row.command, TooltipText(row.command), IsToolbarButtonChecked(row.command)});
     SetForegroundWindow(MainWindowHandle);
     SetFocus(MainWindowHandle);
-    for (const std::vector<WORD>& opener : {std::vector<WORD>{VK_SHIFT, VK_F10}, std::vector<WORD>{VK_APPS}}) {
-        OpenMenuItems.clear();
-        SetTimer(nullptr, 0, 30, ReadOpenMenu);
-        TypeKeys(opener);
-        EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener.back();
-        EXPECT_EQ(expected, OpenMenuItems) << opener.back();
+    const std::pair<int, int> diceItems[] = {{ID_THREE_DICE, 3}, {ID_TWO_DICE, 2}, {ID_ONE_DIE, 1}};
+    for (const auto& [chosen, dice] : diceItems) {
+        SendCommand(chosen);
+        ASSERT_EQ(dice, DicePerTurn);
+        std::wstring lines[CONFIG_LINE_MAX];
+        int linesRead = 0;
+        EXPECT_TRUE(ReadStringLines(lines, CONFIG_LINE_MAX, ModulePath(ConfigFileName), linesRead));
+        EXPECT_EQ(dice == 1 ? 3 : 4, linesRead) << "config.txt's lines with " << dice << " dice";
+        EXPECT_EQ(dice == 1 ? L"" : std::to_wstring(dice), lines[3]);
+        std::set<MenuItem> expected = {{ID_NEW_OPENING_GAME, TextTable[TS_NEW_OPENING_GAME], false},
+                                       {ID_DRAW_RECORD, TextTable[TS_RECORD], false},
+                                       {ID_ONE_DIE, TextTable[TS_ONE_DIE], dice == 1},
+                                       {ID_TWO_DICE, TextTable[TS_TWO_DICE], dice == 2},
+                                       {ID_THREE_DICE, TextTable[TS_THREE_DICE], dice == 3}};
+        for (const ButtonRow& row : Buttons)
+            expected.insert({row.command, TooltipText(row.command), IsToolbarButtonChecked(row.command)});
+        for (const std::vector<WORD>& opener : {std::vector<WORD>{VK_SHIFT, VK_F10}, std::vector<WORD>{VK_APPS}}) {
+            OpenMenuItems.clear();
+            SetTimer(nullptr, 0, 30, ReadOpenMenu);
+            TypeKeys(opener);
+            EXPECT_TRUE(PumpUntil([] { return !OpenMenuItems.empty(); })) << opener.back();
+            EXPECT_EQ(expected, OpenMenuItems) << opener.back() << " with " << dice << " dice";
+        }
     }
+}
+
+// Another program holds config.txt: the choice is not made, the players read why, the file stays as it was.
+TEST_F(MainWindowTest, ADiceChoiceThatCantBeSavedIsReportedAndNotMade) {
+    WriteTestLanguageFiles();
+    const std::wstring configPath = ModulePath(ConfigFileName);
+    const std::string bytesBefore = ReadBytes(configPath);
+    HANDLE lock = LockFile(configPath);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    std::vector<SeenMessage> messages;
+    const bool answered = PlayDialogs([] { SendCommand(ID_THREE_DICE); }, {AnswerMessage(messages)});
+    CloseHandle(lock);
+    ASSERT_TRUE(answered);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(L"Error Save Config File:\n\n" + configPath, messages[0].text);
+    EXPECT_EQ(MainWindowHandle, messages[0].owner);
+    EXPECT_EQ(1, DicePerTurn);
+    EXPECT_EQ(bytesBefore, ReadBytes(configPath));
 }
 
 // The game's menu over the display and the toolbar; the caption and the icon keep the window's own.

@@ -14,8 +14,10 @@
 #include "resources/resource.h"
 #include "tests/win32/Pixels.h"
 #include "tests/win32/TestWindow.h"
+#include "text/Config.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
+#include "ui/DisplayScale.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -154,6 +156,19 @@ TEST_F(ScaleTest, TheWindowItsToolbarAndItsDisplayGrowByTheScale) {
     ReleaseSpace();
     PumpMessages();
     EXPECT_EQ("", DisplayDifference()) << "after a draw";
+}
+
+// The 96-DPI picture of three tiles, stretched by twice the scale: every tile whole and crisp on the screen.
+TEST_F(ScaleTest, AThreeDiceTurnShowsEveryTileWholeAtThisScale) {
+    const int firstLeft = PrefixDpi() == 192 ? 56 : 71;  // a back buffer 253 or 283 wide: (width - 140) / 2
+    DicePerTurn = 3;
+    SendMessageW(MainWindowHandle, WM_COMMAND, ID_BLACK_TURN, 0);
+    PumpMessages();
+    ASSERT_EQ(3u, TurnImages.size());
+    const int top = ToolbarHeight * BASE_DPI / (2 * MainWindow.dpi) + 20;
+    for (int die = 0; die < 3; die++) EXPECT_EQ("", TileDifference(TurnImages[die] - 1, firstLeft + 50 * die, top));
+    EXPECT_EQ("", DisplayDifference());
+    DicePerTurn = 1;
 }
 
 // WM_DPICHANGED comes when the window is moved to a monitor of another scale; Wine, on one screen, sends

@@ -246,6 +246,9 @@ TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
     } steps[] = {
         {"White Turn", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1, {ID_BLACK_TURN, ID_WHITE_TURN}, {}},
         {"White Turn again: the same words", [&] { Command(ID_WHITE_TURN); }, whiteKing, 1, {}, {}},
+        {"three dice: nothing new to say", [&] { Command(ID_THREE_DICE); }, whiteKing, 0, {}, {}},
+        {"White Turn with three dice: the whole turn, once", [&] { Command(ID_WHITE_TURN); },
+         L"Фигура для полухода Белых. Король, Король, Король", 1, {}, {}},
         {"Black Turn: stalemate", [&] { Command(ID_BLACK_TURN); }, blackStalemate, 1, {}, {}},
         {"space bar: Black again after a stalemate",
          [&] { SendMessageW(main, WM_KEYUP, VK_SPACE, 0xC0390001); }, blackStalemate, 1, {}, {}},
@@ -253,6 +256,7 @@ TEST_F(ScreenReader, HearsWhatTheDisplaySaysOnceForEveryChange) {
         {"another language", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 1, {}, all},
         {"the same language again: nothing new to say", [&] { ChooseLanguage(L"Test.Lang.txt"); }, L"Test text 3", 0,
          {}, {}},
+        {"one die again", [&] { Command(ID_ONE_DIE); }, L"Test text 3", 0, {}, {}},
     };
     for (const auto& step : steps) {
         Heard.clear();
