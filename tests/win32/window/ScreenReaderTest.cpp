@@ -100,7 +100,9 @@ protected:
         ASSERT_TRUE(WriteStringList(test.data(), TEXT_SLOT_COUNT, folder + L"Languages\\Test.Lang.txt"));
         ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         comInitialised = true;
-        if (screenReaderRunning) ASSERT_TRUE(SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, SPIF_UPDATEINIFILE));
+        if (screenReaderRunning) {
+            ASSERT_TRUE(SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, SPIF_UPDATEINIFILE));
+        }
         ASSERT_NO_FATAL_FAILURE(Start());
         hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent,
                                process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
