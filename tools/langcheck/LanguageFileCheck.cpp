@@ -64,7 +64,8 @@ bool CheckEncoding(const std::string& bytes, Report& report) {
             if (bytes[i] == '\n' && bytes[i + 1] == '\0') lineFeeds++;
             if (bytes[i] == '\0' && bytes[i + 1] == '\n') swappedLineFeeds++;
         }
-        if (swappedLineFeeds > lineFeeds) {
+        // Enough line feeds as the program reads them make a file it loads, whatever else it holds.
+        if (swappedLineFeeds > lineFeeds && lineFeeds + 1 < TEXT_SLOT_COUNT) {
             report.Error(0, "the file looks like big-endian UTF-16; save it as UTF-16 LE (\"Unicode\" in Notepad)");
             return false;
         }
