@@ -184,7 +184,9 @@ static void Compose(HDC memory, DisplayContent content, int clientWidth, int cli
         const bool lined = DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
         GdiFlush();
         Inked = InkBounds();
-        if (pictured && lined) Keep(content, originBefore);  // a tile or font that could not be made is tried again
+        // A tile or font that could not be made is tried again. A turn of dice is one of hundreds of pictures
+        // that seldom comes twice: keeping it would cost its copy and push out the pictures that do.
+        if (pictured && lined && content.turnImages.size() <= 1) Keep(content, originBefore);
     }
     Composed = std::move(content);
     RECT changed;
