@@ -67,14 +67,15 @@ bool LoadConfig(const std::wstring& path) {
     return true;
 }
 
-// One die writes the three lines every earlier version reads and writes, 66 bytes by default.
+// One die writes the three lines every earlier version reads and writes, 66 bytes by default. A fourth line
+// that already means the dice in force is written back as it was read, whatever it holds.
 bool SaveConfig(const std::wstring& path) {
     ConfigLines[0] = DefaultConfig[0];
     ConfigLines[1] = LanguageFolder;
     ConfigLines[2] = LanguageFileName;
-    const bool dice = DicePerTurn == 2 || DicePerTurn == 3;
-    ConfigLines[CONFIG_LINE_COUNT] = dice ? std::to_wstring(DicePerTurn) : std::wstring();
-    return WriteStringList(ConfigLines, dice ? CONFIG_LINE_MAX : CONFIG_LINE_COUNT, path);
+    std::wstring& diceLine = ConfigLines[CONFIG_LINE_COUNT];
+    if (DiceOf(diceLine) != DicePerTurn) diceLine = DicePerTurn == 1 ? std::wstring() : std::to_wstring(DicePerTurn);
+    return WriteStringList(ConfigLines, diceLine.empty() ? CONFIG_LINE_COUNT : CONFIG_LINE_MAX, path);
 }
 
 // A choice counts only once it is on disk: a configuration that can't be written leaves the choice and

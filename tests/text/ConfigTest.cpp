@@ -120,6 +120,13 @@ TEST(Config, TheDiceChoiceIsSavedAsAFourthLineOnlyWhenNotOne) {
     EXPECT_EQ(L"2", ConfigLines[3]);
     EXPECT_TRUE(SaveLanguageChoice(L"Russian.Lang.txt", path));
     EXPECT_EQ(head + Utf16Le(u"2\r\n"), ReadBytes(folder.Path() / "config.txt"));
+
+    for (const char16_t* kept : {u"two\r\n", u"1\r\n", u" 3\r\n"}) {  // each means one die: a switch keeps it
+        WriteBytes(folder.Path() / "config.txt", head + Utf16Le(kept));
+        ASSERT_TRUE(LoadConfig(path));
+        ASSERT_TRUE(SaveLanguageChoice(L"Russian.Lang.txt", path));
+        EXPECT_EQ(head + Utf16Le(kept), ReadBytes(folder.Path() / "config.txt"));
+    }
     DicePerTurn = 1;
 }
 
