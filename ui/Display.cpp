@@ -112,27 +112,40 @@ static LOGFONTW FontAtBaseDpi(HDC target, const LOGFONTW& font) {
 
 constexpr std::uint32_t FIELD_PIXEL = 0x01010101u * BACKGROUND_BYTE;
 
-// Row y of the back buffer, counted from the top; the buffer stores its rows bottom-up.
-static std::uint32_t* BufferRow(int y) {
-    return static_cast<std::uint32_t*>(BackBuffer.pixels) +
-           static_cast<size_t>(BackBuffer.height - 1 - y) * static_cast<size_t>(BackBuffer.width);
-}
+static Dib32Rows BackBufferRows() { return {BackBuffer.pixels, BackBuffer.width, BackBuffer.height, false}; }
 
-// Where the back buffer differs from the grey field, in its own pixels; empty when nowhere. The tile is
-// copied with its alpha bytes 0, so even its grey pixels count.
-static RECT InkBounds() {
-    const int w = BackBuffer.width, h = BackBuffer.height;
-    RECT bounds = {w, h, 0, 0};
-    for (int y = 0; y < h; y++) {
+static std::uint32_t* BufferRow(int y) { return BackBufferRows().Row(y); }
+
+// Where the back buffer differs from the grey field inside area, in its own pixels; empty when nowhere.
+static RECT InkWithin(const RECT& area) {
+    RECT bounds = {area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; y++) {
         const std::uint32_t* row = BufferRow(y);
-        int left = 0, right = w;
-        while (left < w && row[left] == FIELD_PIXEL) left++;
-        if (left == w) continue;
+        int left = area.left, right = area.right;
+        while (left < right && row[left] == FIELD_PIXEL) left++;
+        if (left == right) continue;
         while (row[right - 1] == FIELD_PIXEL) right--;
         bounds = {std::min<LONG>(bounds.left, left), std::min<LONG>(bounds.top, y),
                   std::max<LONG>(bounds.right, right), y + 1};
     }
     return bounds.left < bounds.right ? bounds : RECT{};
+}
+
+// Where the lines left ink: inside the bounds the platform kept of their drawing, which spares searching
+// the whole buffer at every draw. Ink on the ring just outside those bounds means they cut it; then, and
+// when the platform kept none, the whole buffer is searched.
+static RECT LinesInk(HDC memory) {
+    const RECT whole = {0, 0, BackBuffer.width, BackBuffer.height};
+    RECT bounds = {};
+    const UINT kept = GetBoundsRect(memory, &bounds, 0);
+    if (kept == 0) return InkWithin(whole);
+    if ((kept & DCB_SET) != DCB_SET) return {};
+    RECT ringed = {bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1};
+    if (!IntersectRect(&ringed, &ringed, &whole)) return {};
+    const RECT ink = InkWithin(ringed);
+    const bool cut = !IsRectEmpty(&ink) && (ink.left < bounds.left || ink.top < bounds.top ||
+                                            ink.right > bounds.right || ink.bottom > bounds.bottom);
+    return cut ? InkWithin(whole) : ink;
 }
 
 static const KeptPicture* FindKept(const DisplayContent& content) {
@@ -170,20 +183,22 @@ static RECT OnTheWindow(const RECT& area, int clientWidth, int clientHeight) {
 // Marks for the coming paint the part of the window whose picture changed: the old ink and the new. A
 // first picture in a buffer marks the whole window, which may show anything before it.
 static void Compose(HDC memory, DisplayContent content, int clientWidth, int clientHeight) {
-    int w = BackBuffer.width;
-    int h = BackBuffer.height;
     const bool first = !Composed;
     const RECT before = Inked;
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
-    std::memset(BackBuffer.pixels, BACKGROUND_BYTE, static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    std::memset(BackBuffer.pixels, BACKGROUND_BYTE,
+                static_cast<size_t>(BackBuffer.width) * static_cast<size_t>(BackBuffer.height) * 4);
     if (const KeptPicture* kept = FindKept(content)) {
         CopyKept(*kept);
     } else {
         const POINT originBefore = TextOrigin;
-        const bool pictured = DrawPiecePicture(memory, w, h, content.top);
+        RECT tiles = {};
+        const bool pictured = DrawPiecePicture(BackBufferRows(), content.top, &tiles);
+        SetBoundsRect(memory, nullptr, DCB_ENABLE | DCB_RESET);
         const bool lined = DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
         GdiFlush();
-        Inked = InkBounds();
+        const RECT lines = LinesInk(memory);
+        UnionRect(&Inked, &tiles, &lines);
         // A tile or font that could not be made is tried again. A turn of dice is one of hundreds of pictures
         // that seldom comes twice: keeping it would cost its copy and push out the pictures that do.
         if (pictured && lined && content.turnImages.size() <= 1) Keep(content, originBefore);
@@ -238,37 +253,78 @@ void PaintDisplayBackground(HDC target) {
     SetDCBrushColor(target, previous);
 }
 
-// Loaded at the first picture and kept, for the module it came from: loading it took more than half of
-// a draw's composing. As a section it keeps its 4-bit pixels, with no conversion to the screen's format.
-static HBITMAP Strip = nullptr;
-static HINSTANCE StripModule = nullptr;
+// The strip's tiles as the back buffer's pixels, rows top-down, loaded at the first picture and kept for
+// the module they came from: loading took more than half of a draw's composing, and a tile copied as
+// pixels needs no device context and no conversion of the strip's 4-bit colours at each draw.
+namespace {
+struct StripPixelsData {
+    HINSTANCE module;
+    int width, side;  // side 0: no strip
+    std::vector<std::uint32_t> pixels;
+};
+}  // namespace
 
-static HBITMAP PieceStrip() {
-    if (Strip != nullptr && StripModule == InstanceHandle) return Strip;
-    if (Strip != nullptr) DeleteObject(Strip);
-    StripModule = InstanceHandle;
-    Strip = static_cast<HBITMAP>(
+static StripPixelsData Strip = {};
+
+// A module without the strip leaves it empty, and the next picture tries again.
+static const StripPixelsData& StripPixels() {
+    if (Strip.side > 0 && Strip.module == InstanceHandle) return Strip;
+    Strip = {InstanceHandle, 0, 0, {}};
+    auto strip = static_cast<HBITMAP>(
         LoadImageW(InstanceHandle, MAKEINTRESOURCEW(IDB_PIECE_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP shape = {};
+    if (strip == nullptr || GetObjectW(strip, sizeof(shape), &shape) == 0 || shape.bmHeight <= 0) {
+        if (strip != nullptr) DeleteObject(strip);
+        return Strip;
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), shape.bmWidth, -shape.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight));
+    HDC reader = CreateCompatibleDC(nullptr);
+    const bool read = reader != nullptr && GetDIBits(reader, strip, 0, static_cast<UINT>(shape.bmHeight),
+                                                     pixels.data(), &info, DIB_RGB_COLORS) == shape.bmHeight;
+    if (reader != nullptr) DeleteDC(reader);
+    DeleteObject(strip);
+    if (!read) return Strip;
+    // As a copy into a 32-bit section leaves them: the fourth byte 0, so every pixel of a tile is ink.
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFFu;
+    Strip.width = shape.bmWidth;
+    Strip.side = shape.bmHeight;
+    Strip.pixels = std::move(pixels);
     return Strip;
 }
 
 void ReleaseBackBuffer() {
     DropBackBuffer();
-    if (Strip != nullptr) DeleteObject(Strip);
-    Strip = nullptr;
-    StripModule = nullptr;
+    Strip = {};
+}
+
+// Tile image (counted from 1) with its top left corner at (left, top) of the target, cut where the target
+// ends; drawn grows by what was copied.
+static void CopyTile(const Dib32Rows& target, const StripPixelsData& strip, int image, int left, int top,
+                     RECT* drawn) {
+    const RECT tile = {left, top, left + strip.side, top + strip.side};
+    const RECT whole = {0, 0, target.width, target.height};
+    RECT shown;
+    if (!IntersectRect(&shown, &tile, &whole)) return;
+    for (int y = shown.top; y < shown.bottom; y++) {
+        const size_t from = static_cast<size_t>(y - top) * static_cast<size_t>(strip.width) +
+                            static_cast<size_t>(strip.side * (image - 1) + shown.left - left);
+        std::copy_n(strip.pixels.data() + from, shown.right - shown.left, target.Row(y) + shown.left);
+    }
+    UnionRect(drawn, drawn, &shown);
 }
 
 // The tiles of a turn of dice, left to right in the order drawn and centred as a row. A narrow window
 // shrinks the gaps to nothing before any tile is cut; narrower still, the row starts at the left edge.
-static void DrawTurnPictures(HDC target, HDC tiles, int w, int top, int side, int stripTiles) {
+static void DrawTurnPictures(const Dib32Rows& target, const StripPixelsData& strip, int top, RECT* drawn) {
     constexpr int TILE_GAP = 10;  // back-buffer pixels between two tiles
+    const int w = target.width, side = strip.side;
     const int count = static_cast<int>(TurnImages.size());
     const int gap = std::clamp((w - count * side) / (count - 1), 0, TILE_GAP);
     int left = std::max(0, (w - count * side - (count - 1) * gap) / 2);
     for (std::int32_t image : TurnImages) {
-        if (image >= 1 && image <= stripTiles)
-            BitBlt(target, left, top + PICTURE_GAP, side, side, tiles, side * (image - 1), 0, SRCCOPY);
+        if (image >= 1 && image <= strip.width / side) CopyTile(target, strip, image, left, top, drawn);
         left += side + gap;
     }
 }
@@ -285,64 +341,66 @@ void KeepTurnRowWhole(MINMAXINFO* limits) {
 
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
 // A window too short or too narrow for the tile simply cuts it. False when a picture was due and none came.
-bool DrawPiecePicture(HDC target, int w, [[maybe_unused]] int h, int top) {
+bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
     if (PieceImage == 0) return true;
-    HBITMAP strip = PieceStrip();
-    if (strip == nullptr) return false;
-    BITMAP shape = {};
-    int side = GetObjectW(strip, sizeof(shape), &shape) != 0 ? shape.bmHeight : 0;
+    const StripPixelsData& strip = StripPixels();
+    const int side = strip.side;
     // A tile number past the strip's end would copy whatever lies beyond it.
-    bool onStrip = side > 0 && PieceImage >= 1 && PieceImage <= shape.bmWidth / side;
-    HDC tiles = onStrip ? CreateCompatibleDC(nullptr) : nullptr;
-    if (tiles != nullptr) {
-        HGDIOBJ previous = SelectObject(tiles, strip);
-        TextOrigin.x = w / 2;
-        TextOrigin.y = top + side + LINE_GAP;
-        if (TurnImages.size() > 1)
-            DrawTurnPictures(target, tiles, w, top, side, shape.bmWidth / side);
-        else
-            BitBlt(target, (w - side) / 2, top + PICTURE_GAP, side, side, tiles, side * (PieceImage - 1), 0, SRCCOPY);
-        SelectObject(tiles, previous);
-        DeleteDC(tiles);
-    }
-    return tiles != nullptr;
+    if (side == 0 || PieceImage < 1 || PieceImage > strip.width / side) return false;
+    TextOrigin.x = target.width / 2;
+    TextOrigin.y = top + side + LINE_GAP;
+    RECT tiles = {};
+    if (TurnImages.size() > 1)
+        DrawTurnPictures(target, strip, top + PICTURE_GAP, &tiles);
+    else
+        CopyTile(target, strip, PieceImage, (target.width - side) / 2, top + PICTURE_GAP, &tiles);
+    if (drawn != nullptr) *drawn = tiles;
+    return true;
 }
 
-// False when a line came out as the error text.
+// One font for all the lines, made and deleted here: only the back buffer and the strip's pixels outlive a
+// paint. False when the font could not be made: each line is then the error text, at its own height.
+static bool DrawLines(HDC target, const LOGFONTW& font, COLORREF colour, POINT centre,
+                      const std::vector<std::wstring>& lines) {
+    if (lines.empty()) return true;
+    const bool ownFont = font.lfFaceName[0] != L'\0';
+    HFONT lineFont = ownFont ? CreateFontIndirectW(&font) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    if (lineFont == nullptr) {
+        SetTextColor(target, ERROR_COLOUR);
+        for (size_t i = 0; i < lines.size(); i++)
+            TextOutW(target, 0, centre.y + LINE_SPACING * static_cast<int>(i), FontErrorText,
+                     static_cast<int>(std::size(FontErrorText)) - 1);
+        return false;
+    }
+    HGDIOBJ previous = SelectObject(target, lineFont);
+    SetTextColor(target, colour);
+    for (size_t i = 0; i < lines.size(); i++) {
+        const int length = static_cast<int>(lines[i].size());
+        SIZE extent = {};
+        GetTextExtentPoint32W(target, lines[i].c_str(), length, &extent);
+        // A line wider than the window starts at its left edge and runs off the right one.
+        const int left = std::max(0, static_cast<int>(centre.x - extent.cx / 2));
+        const int y = centre.y + LINE_SPACING * static_cast<int>(i);
+        TextOutW(target, left, y - static_cast<int>(extent.cy) / 2, lines[i].c_str(), length);
+    }
+    SelectObject(target, previous);
+    if (ownFont) DeleteObject(lineFont);
+    return true;
+}
+
 bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
     SetBkMode(target, TRANSPARENT);
-    bool ok = true;
-    for (size_t i = 0; i < AnnouncementList.size(); i++) {
-        ok = DrawCentredLine(target, font, colour, TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i),
-                             AnnouncedLine(i)) && ok;
-    }
-    return ok;
+    std::vector<std::wstring> lines;
+    for (size_t i = 0; i < AnnouncementList.size(); i++) lines.push_back(AnnouncedLine(i));
+    return DrawLines(target, font, colour, TextOrigin, lines);
+}
+
+bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
+    return DrawLines(target, font, colour, {x, y}, {text});
 }
 
 std::wstring DisplayText() {
     std::wstring text;
     for (size_t i = 0; i < AnnouncementList.size(); i++) text += (i > 0 ? L" " : L"") + AnnouncedLine(i);
     return text;
-}
-
-// Each line makes and deletes its own font; only the back buffer outlives a paint.
-bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
-    bool ownFont = font.lfFaceName[0] != L'\0';
-    HFONT lineFont = ownFont ? CreateFontIndirectW(&font) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    if (lineFont == nullptr) {
-        SetTextColor(target, ERROR_COLOUR);
-        TextOutW(target, 0, y, FontErrorText, static_cast<int>(std::size(FontErrorText)) - 1);
-        return false;
-    }
-    HGDIOBJ previous = SelectObject(target, lineFont);
-    SetTextColor(target, colour);
-    int length = static_cast<int>(text.size());
-    SIZE extent = {};
-    GetTextExtentPoint32W(target, text.c_str(), length, &extent);
-    // A line wider than the window starts at its left edge and runs off the right one.
-    int left = std::max(0, x - static_cast<int>(extent.cx) / 2);
-    TextOutW(target, left, y - static_cast<int>(extent.cy) / 2, text.c_str(), length);
-    SelectObject(target, previous);
-    if (ownFont) DeleteObject(lineFont);
-    return true;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ui/Dib32.h"
+
 struct BackBufferData {
     HBITMAP bitmap;
     void* pixels;
@@ -23,7 +25,8 @@ void PaintDisplay();
 void RepaintChangedPart();
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
-bool DrawPiecePicture(HDC target, int w, int h, int top);
+// The picture's tiles copied into target, top its toolbar's extent; drawn, where given, gets where they went.
+bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn = nullptr);
 bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
 bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
 // Answers WM_GETMINMAXINFO: with two or three dice the window stays wide enough for the turn's whole row.

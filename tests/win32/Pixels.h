@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/Dib32.h"
+
 // Back-buffer pixel as 0x00RRGGBB, (0, 0) at the top left; the buffer's rows are stored bottom-up.
 DWORD BackBufferPixel(int x, int y);
 // The whole back buffer as stored; empty when there is none.
@@ -26,6 +28,7 @@ struct PixelCanvas {
     PixelCanvas(const PixelCanvas&) = delete;
     PixelCanvas& operator=(const PixelCanvas&) = delete;
     DWORD At(int x, int y) const;  // 0x00RRGGBB
+    Dib32Rows Rows() const { return {pixels, width, height, true}; }
 };
 
 // Tile n of the image strip in this executable's resources, TILE_SIZE square, as 0x00RRGGBB, row by row.

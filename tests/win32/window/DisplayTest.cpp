@@ -227,7 +227,7 @@ TEST_F(DisplayTest, PictureIsCutAtTheLeftOfANarrowTarget) {
         PixelCanvas canvas(target.width, 100);
         PieceImage = 7;  // the white King
         TextOrigin = {-1, -1};
-        DrawPiecePicture(canvas.dc, target.width, 100, 10);
+        DrawPiecePicture(canvas.Rows(), 10);
         EXPECT_EQ(target.width / 2, TextOrigin.x);
         EXPECT_EQ(10 + 40 + 40, TextOrigin.y);
         int mismatches = 0;
@@ -248,7 +248,7 @@ TEST_F(DisplayTest, NoPictureOrNoStripDrawsNothingAndKeepsTheTextOrigin) {
         PieceImage = setting.image;
         InstanceHandle = setting.module;
         TextOrigin = {12, 34};
-        DrawPiecePicture(canvas.dc, 100, 100, 0);
+        DrawPiecePicture(canvas.Rows(), 0);
         EXPECT_EQ(12, TextOrigin.x) << setting.image;
         EXPECT_EQ(34, TextOrigin.y) << setting.image;
         int drawnPixels = 0;
