@@ -53,22 +53,25 @@ struct DisplayContent {
 static std::optional<DisplayContent> Composed;
 static RECT Inked = {};  // where the composed picture differs from the grey field
 
-// A picture once composed, kept as its ink: a draw of a kind already shown fills the grey field and copies
-// the ink back, and draws no tile or line. A stalemate's lines stand where the last picture left them, so
-// that place counts too. The sixteen kept are one language's pictures (each side's six kinds and
-// stalemate, and the first prompt); another language, font or colour fills them and they start over, and
-// a new size drops them with the buffer.
+// A line once drawn, kept as its ink: a picture copies a line it has shown before back onto grey field
+// instead of drawing it. Its ink is the line's own when it was drawn on grey field and the bounds the
+// platform kept of its drawing hold all of it. The last used stay (the prompts of every draw, one
+// language's kind names and stalemate); a new size drops them with the buffer.
 namespace {
-struct KeptPicture {
-    DisplayContent content;
-    POINT originBefore, originAfter;
-    RECT inked;
+struct KeptLine {
+    std::wstring text;
+    LOGFONTW font;
+    COLORREF colour;
+    POINT centre;
+    RECT bounds, inked;
     std::vector<std::uint32_t> ink;  // the inked rectangle's rows, top first
+    std::uint64_t lastUse;
 };
 }  // namespace
 
-static std::vector<KeptPicture> Kept;
-constexpr size_t KEPT_PICTURE_LIMIT = 16;
+static std::vector<KeptLine> KeptLines;
+static std::uint64_t LineUses = 0;
+constexpr size_t KEPT_LINE_LIMIT = 24;
 
 static std::wstring AnnouncedLine(size_t position) { return AnnouncedLineText(position); }
 
@@ -83,7 +86,7 @@ static void DropBackBuffer() {
     BackBuffer = {};
     Composed.reset();
     Inked = {};
-    Kept.clear();
+    KeptLines.clear();
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -131,45 +134,145 @@ static RECT InkWithin(const RECT& area) {
     return bounds.left < bounds.right ? bounds : RECT{};
 }
 
-// Where the lines left ink: inside the bounds the platform kept of their drawing, which spares searching
-// the whole buffer at every draw. Ink on the ring just outside those bounds means they cut it; then, and
-// when the platform kept none, the whole buffer is searched.
-static RECT LinesInk(HDC memory) {
-    const RECT whole = {0, 0, BackBuffer.width, BackBuffer.height};
-    RECT bounds = {};
-    const UINT kept = GetBoundsRect(memory, &bounds, 0);
-    if (kept == 0) return InkWithin(whole);
-    if ((kept & DCB_SET) != DCB_SET) return {};
-    RECT ringed = {bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1};
-    if (!IntersectRect(&ringed, &ringed, &whole)) return {};
-    const RECT ink = InkWithin(ringed);
-    const bool cut = !IsRectEmpty(&ink) && (ink.left < bounds.left || ink.top < bounds.top ||
-                                            ink.right > bounds.right || ink.bottom > bounds.bottom);
-    return cut ? InkWithin(whole) : ink;
+static bool Overlaps(const RECT& area, const std::vector<RECT>& taken) {
+    RECT common;
+    return std::any_of(taken.begin(), taken.end(), [&](const RECT& other) { return IntersectRect(&common, &area, &other); });
 }
 
-static const KeptPicture* FindKept(const DisplayContent& content) {
-    for (const KeptPicture& kept : Kept)
-        if (kept.originBefore.x == TextOrigin.x && kept.originBefore.y == TextOrigin.y && kept.content == content)
+// Whether a line's ink runs past the bounds the platform kept of its drawing: ink on the ring just outside
+// them, where no part drawn before it lies.
+static bool InkPast(const RECT& bounds, const std::vector<RECT>& taken) {
+    const auto inkAt = [&taken](int x, int y) {
+        if (x < 0 || y < 0 || x >= BackBuffer.width || y >= BackBuffer.height) return false;
+        for (const RECT& part : taken)
+            if (x >= part.left && x < part.right && y >= part.top && y < part.bottom) return false;
+        return BufferRow(y)[x] != FIELD_PIXEL;
+    };
+    for (int x = bounds.left - 1; x <= bounds.right; x++)
+        if (inkAt(x, bounds.top - 1) || inkAt(x, bounds.bottom)) return true;
+    for (int y = bounds.top; y < bounds.bottom; y++)
+        if (inkAt(bounds.left - 1, y) || inkAt(bounds.right, y)) return true;
+    return false;
+}
+
+static KeptLine* FindKeptLine(const std::wstring& text, const LOGFONTW& font, COLORREF colour, POINT centre) {
+    for (KeptLine& kept : KeptLines) {
+        if (kept.centre.x == centre.x && kept.centre.y == centre.y && kept.colour == colour && kept.text == text &&
+            std::memcmp(&kept.font, &font, sizeof(font)) == 0) {
+            kept.lastUse = ++LineUses;
             return &kept;
+        }
+    }
     return nullptr;
 }
 
-static void Keep(const DisplayContent& content, POINT originBefore) {
-    if (Kept.size() == KEPT_PICTURE_LIMIT) Kept.clear();
-    KeptPicture kept = {content, originBefore, TextOrigin, Inked, {}};
-    for (int y = Inked.top; y < Inked.bottom; y++)
-        kept.ink.insert(kept.ink.end(), BufferRow(y) + Inked.left, BufferRow(y) + Inked.right);
-    Kept.push_back(std::move(kept));
+static void KeepLine(const std::wstring& text, const LOGFONTW& font, COLORREF colour, POINT centre,
+                     const RECT& bounds, const RECT& inked) {
+    if (KeptLines.size() == KEPT_LINE_LIMIT)
+        KeptLines.erase(std::min_element(KeptLines.begin(), KeptLines.end(), [](const KeptLine& a, const KeptLine& b) {
+            return a.lastUse < b.lastUse;
+        }));
+    KeptLine kept = {text, font, colour, centre, bounds, inked, {}, ++LineUses};
+    for (int y = inked.top; y < inked.bottom; y++)
+        kept.ink.insert(kept.ink.end(), BufferRow(y) + inked.left, BufferRow(y) + inked.right);
+    KeptLines.push_back(std::move(kept));
 }
 
-static void CopyKept(const KeptPicture& kept) {
+static void CopyKeptLine(const KeptLine& kept) {
     const size_t width = static_cast<size_t>(kept.inked.right - kept.inked.left);
     for (int y = kept.inked.top; y < kept.inked.bottom; y++)
         std::copy_n(kept.ink.data() + static_cast<size_t>(y - kept.inked.top) * width, width,
                     BufferRow(y) + kept.inked.left);
-    TextOrigin = kept.originAfter;
-    Inked = kept.inked;
+}
+
+// The lines' font, made at the first line drawn and deleted with the pen: only the back buffer, the strip's
+// pixels and the kept lines outlive a paint. A font that can't be made gives the error text for each line.
+namespace {
+class LinePen {
+public:
+    LinePen(HDC target, const LOGFONTW& font, COLORREF colour) : target(target), font(font), colour(colour) {}
+    ~LinePen() {
+        if (made == nullptr) return;
+        SelectObject(target, previous);
+        if (font.lfFaceName[0] != L'\0') DeleteObject(made);
+    }
+    LinePen(const LinePen&) = delete;
+    LinePen& operator=(const LinePen&) = delete;
+
+    // False when the line came out as the error text.
+    bool Draw(POINT centre, const std::wstring& text) {
+        if (!tried) Make();
+        if (made == nullptr) {
+            TextOutW(target, 0, centre.y, FontErrorText, static_cast<int>(std::size(FontErrorText)) - 1);
+            return false;
+        }
+        const int length = static_cast<int>(text.size());
+        SIZE extent = {};
+        GetTextExtentPoint32W(target, text.c_str(), length, &extent);
+        // A line wider than the window starts at its left edge and runs off the right one.
+        const int left = std::max(0, static_cast<int>(centre.x - extent.cx / 2));
+        TextOutW(target, left, centre.y - static_cast<int>(extent.cy) / 2, text.c_str(), length);
+        return true;
+    }
+
+private:
+    void Make() {
+        tried = true;
+        made = font.lfFaceName[0] != L'\0' ? CreateFontIndirectW(&font)
+                                            : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+        SetBkMode(target, TRANSPARENT);
+        SetTextColor(target, made != nullptr ? colour : ERROR_COLOUR);
+        if (made != nullptr) previous = SelectObject(target, made);
+    }
+
+    HDC target;
+    const LOGFONTW& font;
+    COLORREF colour;
+    bool tried = false;
+    HFONT made = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+}  // namespace
+
+// Each line copied from its kept ink where it has some and falls on grey field only; the others drawn, and
+// kept when they fell on grey field only. Inked grows by each line's ink, searched inside the bounds the
+// platform kept of the line's drawing, which spares searching the whole buffer at every draw.
+static void ComposeLines(HDC memory, const std::vector<std::wstring>& lines, const LOGFONTW& font, COLORREF colour) {
+    const RECT whole = {0, 0, BackBuffer.width, BackBuffer.height};
+    std::vector<RECT> taken = {Inked};  // where the field is no longer grey
+    bool searchWhole = false;
+    LinePen pen(memory, font, colour);
+    bool bounding = false;
+    for (size_t i = 0; i < lines.size(); i++) {
+        const POINT centre = {TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i)};
+        const KeptLine* kept = FindKeptLine(lines[i], font, colour, centre);
+        if (kept != nullptr && !Overlaps(kept->bounds, taken)) {
+            CopyKeptLine(*kept);
+            UnionRect(&Inked, &Inked, &kept->inked);
+            taken.push_back(kept->bounds);
+            continue;
+        }
+        if (!bounding) bounding = SetBoundsRect(memory, nullptr, DCB_ENABLE | DCB_RESET) != 0;
+        const bool drawn = pen.Draw(centre, lines[i]);
+        GdiFlush();
+        RECT bounds = {};
+        const UINT boundsKept = bounding ? GetBoundsRect(memory, &bounds, DCB_RESET) : 0;
+        if (drawn && boundsKept != 0 && (boundsKept & DCB_SET) != DCB_SET) continue;  // no ink at all
+        IntersectRect(&bounds, &bounds, &whole);
+        // Ink of unknown extent: nothing kept is copied over it, and the whole buffer is searched.
+        if (!drawn || boundsKept == 0 || InkPast(bounds, taken)) {
+            searchWhole = true;
+            taken.push_back(whole);
+            continue;
+        }
+        const RECT ink = InkWithin(bounds);
+        UnionRect(&Inked, &Inked, &ink);
+        // A turn of dice's kinds come again once in hundreds of turns: keeping them would cost more than it saves.
+        const bool seldomAgain = i < AnnouncementList.size() && AnnouncementList[i] == TURN_KINDS_LINE;
+        if (!seldomAgain && !Overlaps(bounds, taken)) KeepLine(lines[i], font, colour, centre, bounds, ink);
+        taken.push_back(bounds);
+    }
+    if (searchWhole) Inked = InkWithin(whole);
 }
 
 // The window pixels a back-buffer rectangle is stretched over, with a pixel to spare on each side for the
@@ -188,21 +291,9 @@ static void Compose(HDC memory, DisplayContent content, int clientWidth, int cli
     GdiFlush();  // the last paint's drawing must have landed before the pixels are written directly
     std::memset(BackBuffer.pixels, BACKGROUND_BYTE,
                 static_cast<size_t>(BackBuffer.width) * static_cast<size_t>(BackBuffer.height) * 4);
-    if (const KeptPicture* kept = FindKept(content)) {
-        CopyKept(*kept);
-    } else {
-        const POINT originBefore = TextOrigin;
-        RECT tiles = {};
-        const bool pictured = DrawPiecePicture(BackBufferRows(), content.top, &tiles);
-        SetBoundsRect(memory, nullptr, DCB_ENABLE | DCB_RESET);
-        const bool lined = DrawAnnouncementLines(memory, FontAtBaseDpi(memory, DisplayFont), TextColour);
-        GdiFlush();
-        const RECT lines = LinesInk(memory);
-        UnionRect(&Inked, &tiles, &lines);
-        // A tile or font that could not be made is tried again. A turn of dice is one of hundreds of pictures
-        // that seldom comes twice: keeping it would cost its copy and push out the pictures that do.
-        if (pictured && lined && content.turnImages.size() <= 1) Keep(content, originBefore);
-    }
+    Inked = {};
+    DrawPiecePicture(BackBufferRows(), content.top, &Inked);
+    ComposeLines(memory, content.lines, FontAtBaseDpi(memory, DisplayFont), TextColour);
     Composed = std::move(content);
     RECT changed;
     UnionRect(&changed, &before, &Inked);
@@ -358,45 +449,17 @@ bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
     return true;
 }
 
-// One font for all the lines, made and deleted here: only the back buffer and the strip's pixels outlive a
-// paint. False when the font could not be made: each line is then the error text, at its own height.
-static bool DrawLines(HDC target, const LOGFONTW& font, COLORREF colour, POINT centre,
-                      const std::vector<std::wstring>& lines) {
-    if (lines.empty()) return true;
-    const bool ownFont = font.lfFaceName[0] != L'\0';
-    HFONT lineFont = ownFont ? CreateFontIndirectW(&font) : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    if (lineFont == nullptr) {
-        SetTextColor(target, ERROR_COLOUR);
-        for (size_t i = 0; i < lines.size(); i++)
-            TextOutW(target, 0, centre.y + LINE_SPACING * static_cast<int>(i), FontErrorText,
-                     static_cast<int>(std::size(FontErrorText)) - 1);
-        return false;
-    }
-    HGDIOBJ previous = SelectObject(target, lineFont);
-    SetTextColor(target, colour);
-    for (size_t i = 0; i < lines.size(); i++) {
-        const int length = static_cast<int>(lines[i].size());
-        SIZE extent = {};
-        GetTextExtentPoint32W(target, lines[i].c_str(), length, &extent);
-        // A line wider than the window starts at its left edge and runs off the right one.
-        const int left = std::max(0, static_cast<int>(centre.x - extent.cx / 2));
-        const int y = centre.y + LINE_SPACING * static_cast<int>(i);
-        TextOutW(target, left, y - static_cast<int>(extent.cy) / 2, lines[i].c_str(), length);
-    }
-    SelectObject(target, previous);
-    if (ownFont) DeleteObject(lineFont);
-    return true;
-}
-
+// False when a line came out as the error text.
 bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
-    SetBkMode(target, TRANSPARENT);
-    std::vector<std::wstring> lines;
-    for (size_t i = 0; i < AnnouncementList.size(); i++) lines.push_back(AnnouncedLine(i));
-    return DrawLines(target, font, colour, TextOrigin, lines);
+    LinePen pen(target, font, colour);
+    bool ok = true;
+    for (size_t i = 0; i < AnnouncementList.size(); i++)
+        ok = pen.Draw({TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i)}, AnnouncedLine(i)) && ok;
+    return ok;
 }
 
 bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
-    return DrawLines(target, font, colour, {x, y}, {text});
+    return LinePen(target, font, colour).Draw({x, y}, text);
 }
 
 std::wstring DisplayText() {
