@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "resources/resource.h"
 #include "text/Config.h"
 #include "ui/Dib32.h"
+#include "ui/DisplayLines.h"
 #include "ui/DisplayScale.h"
 #include "ui/Toolbar.h"
 #include "ui/UiServices.h"
@@ -27,9 +27,6 @@ COLORREF TextColour = 0;
 constexpr BYTE BACKGROUND_BYTE = 176;
 constexpr int PICTURE_GAP = 20;  // back-buffer pixels between the toolbar's edge and the picture
 constexpr int LINE_GAP = 40;     // from the picture's top edge to the first line's centre, less the tile
-constexpr int LINE_SPACING = 16;
-constexpr COLORREF ERROR_COLOUR = RGB(64, 64, 64);
-static const wchar_t FontErrorText[] = L"Error Create Font!";
 
 // What the back buffer was last composed from. A paint that finds the same again only copies it, so a
 // repaint that changes nothing costs no more than the copy.
@@ -53,26 +50,6 @@ struct DisplayContent {
 static std::optional<DisplayContent> Composed;
 static RECT Inked = {};  // where the composed picture differs from the grey field
 
-// A line once drawn, kept as its ink: a picture copies a line it has shown before back onto grey field
-// instead of drawing it. Its ink is the line's own when it was drawn on grey field and the bounds the
-// platform kept of its drawing hold all of it. The last used stay (the prompts of every draw, one
-// language's kind names and stalemate); a new size drops them with the buffer.
-namespace {
-struct KeptLine {
-    std::wstring text;
-    LOGFONTW font;
-    COLORREF colour;
-    POINT centre;
-    RECT bounds, inked;
-    std::vector<std::uint32_t> ink;  // the inked rectangle's rows, top first
-    std::uint64_t lastUse;
-};
-}  // namespace
-
-static std::vector<KeptLine> KeptLines;
-static std::uint64_t LineUses = 0;
-constexpr size_t KEPT_LINE_LIMIT = 24;
-
 static std::wstring AnnouncedLine(size_t position) { return AnnouncedLineText(position); }
 
 static DisplayContent ContentNow(int top) {
@@ -86,7 +63,7 @@ static void DropBackBuffer() {
     BackBuffer = {};
     Composed.reset();
     Inked = {};
-    KeptLines.clear();
+    ForgetKeptLines();
 }
 
 // The size is recorded even when creation fails, so a failing size is not retried at every paint.
@@ -117,164 +94,6 @@ constexpr std::uint32_t FIELD_PIXEL = 0x01010101u * BACKGROUND_BYTE;
 
 static Dib32Rows BackBufferRows() { return {BackBuffer.pixels, BackBuffer.width, BackBuffer.height, false}; }
 
-static std::uint32_t* BufferRow(int y) { return BackBufferRows().Row(y); }
-
-// Where the back buffer differs from the grey field inside area, in its own pixels; empty when nowhere.
-static RECT InkWithin(const RECT& area) {
-    RECT bounds = {area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; y++) {
-        const std::uint32_t* row = BufferRow(y);
-        int left = area.left, right = area.right;
-        while (left < right && row[left] == FIELD_PIXEL) left++;
-        if (left == right) continue;
-        while (row[right - 1] == FIELD_PIXEL) right--;
-        bounds = {std::min<LONG>(bounds.left, left), std::min<LONG>(bounds.top, y),
-                  std::max<LONG>(bounds.right, right), y + 1};
-    }
-    return bounds.left < bounds.right ? bounds : RECT{};
-}
-
-static bool Overlaps(const RECT& area, const std::vector<RECT>& taken) {
-    RECT common;
-    return std::any_of(taken.begin(), taken.end(), [&](const RECT& other) { return IntersectRect(&common, &area, &other); });
-}
-
-// Whether a line's ink runs past the bounds the platform kept of its drawing: ink on the ring just outside
-// them, where no part drawn before it lies.
-static bool InkPast(const RECT& bounds, const std::vector<RECT>& taken) {
-    const auto inkAt = [&taken](int x, int y) {
-        if (x < 0 || y < 0 || x >= BackBuffer.width || y >= BackBuffer.height) return false;
-        for (const RECT& part : taken)
-            if (x >= part.left && x < part.right && y >= part.top && y < part.bottom) return false;
-        return BufferRow(y)[x] != FIELD_PIXEL;
-    };
-    for (int x = bounds.left - 1; x <= bounds.right; x++)
-        if (inkAt(x, bounds.top - 1) || inkAt(x, bounds.bottom)) return true;
-    for (int y = bounds.top; y < bounds.bottom; y++)
-        if (inkAt(bounds.left - 1, y) || inkAt(bounds.right, y)) return true;
-    return false;
-}
-
-static KeptLine* FindKeptLine(const std::wstring& text, const LOGFONTW& font, COLORREF colour, POINT centre) {
-    for (KeptLine& kept : KeptLines) {
-        if (kept.centre.x == centre.x && kept.centre.y == centre.y && kept.colour == colour && kept.text == text &&
-            std::memcmp(&kept.font, &font, sizeof(font)) == 0) {
-            kept.lastUse = ++LineUses;
-            return &kept;
-        }
-    }
-    return nullptr;
-}
-
-static void KeepLine(const std::wstring& text, const LOGFONTW& font, COLORREF colour, POINT centre,
-                     const RECT& bounds, const RECT& inked) {
-    if (KeptLines.size() == KEPT_LINE_LIMIT)
-        KeptLines.erase(std::min_element(KeptLines.begin(), KeptLines.end(), [](const KeptLine& a, const KeptLine& b) {
-            return a.lastUse < b.lastUse;
-        }));
-    KeptLine kept = {text, font, colour, centre, bounds, inked, {}, ++LineUses};
-    for (int y = inked.top; y < inked.bottom; y++)
-        kept.ink.insert(kept.ink.end(), BufferRow(y) + inked.left, BufferRow(y) + inked.right);
-    KeptLines.push_back(std::move(kept));
-}
-
-static void CopyKeptLine(const KeptLine& kept) {
-    const size_t width = static_cast<size_t>(kept.inked.right - kept.inked.left);
-    for (int y = kept.inked.top; y < kept.inked.bottom; y++)
-        std::copy_n(kept.ink.data() + static_cast<size_t>(y - kept.inked.top) * width, width,
-                    BufferRow(y) + kept.inked.left);
-}
-
-// The lines' font, made at the first line drawn and deleted with the pen: only the back buffer, the strip's
-// pixels and the kept lines outlive a paint. A font that can't be made gives the error text for each line.
-namespace {
-class LinePen {
-public:
-    LinePen(HDC target, const LOGFONTW& font, COLORREF colour) : target(target), font(font), colour(colour) {}
-    ~LinePen() {
-        if (made == nullptr) return;
-        SelectObject(target, previous);
-        if (font.lfFaceName[0] != L'\0') DeleteObject(made);
-    }
-    LinePen(const LinePen&) = delete;
-    LinePen& operator=(const LinePen&) = delete;
-
-    // False when the line came out as the error text.
-    bool Draw(POINT centre, const std::wstring& text) {
-        if (!tried) Make();
-        if (made == nullptr) {
-            TextOutW(target, 0, centre.y, FontErrorText, static_cast<int>(std::size(FontErrorText)) - 1);
-            return false;
-        }
-        const int length = static_cast<int>(text.size());
-        SIZE extent = {};
-        GetTextExtentPoint32W(target, text.c_str(), length, &extent);
-        // A line wider than the window starts at its left edge and runs off the right one.
-        const int left = std::max(0, static_cast<int>(centre.x - extent.cx / 2));
-        TextOutW(target, left, centre.y - static_cast<int>(extent.cy) / 2, text.c_str(), length);
-        return true;
-    }
-
-private:
-    void Make() {
-        tried = true;
-        made = font.lfFaceName[0] != L'\0' ? CreateFontIndirectW(&font)
-                                            : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-        SetBkMode(target, TRANSPARENT);
-        SetTextColor(target, made != nullptr ? colour : ERROR_COLOUR);
-        if (made != nullptr) previous = SelectObject(target, made);
-    }
-
-    HDC target;
-    const LOGFONTW& font;
-    COLORREF colour;
-    bool tried = false;
-    HFONT made = nullptr;
-    HGDIOBJ previous = nullptr;
-};
-}  // namespace
-
-// Each line copied from its kept ink where it has some and falls on grey field only; the others drawn, and
-// kept when they fell on grey field only. Inked grows by each line's ink, searched inside the bounds the
-// platform kept of the line's drawing, which spares searching the whole buffer at every draw.
-static void ComposeLines(HDC memory, const std::vector<std::wstring>& lines, const LOGFONTW& font, COLORREF colour) {
-    const RECT whole = {0, 0, BackBuffer.width, BackBuffer.height};
-    std::vector<RECT> taken = {Inked};  // where the field is no longer grey
-    bool searchWhole = false;
-    LinePen pen(memory, font, colour);
-    bool bounding = false;
-    for (size_t i = 0; i < lines.size(); i++) {
-        const POINT centre = {TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i)};
-        const KeptLine* kept = FindKeptLine(lines[i], font, colour, centre);
-        if (kept != nullptr && !Overlaps(kept->bounds, taken)) {
-            CopyKeptLine(*kept);
-            UnionRect(&Inked, &Inked, &kept->inked);
-            taken.push_back(kept->bounds);
-            continue;
-        }
-        if (!bounding) bounding = SetBoundsRect(memory, nullptr, DCB_ENABLE | DCB_RESET) != 0;
-        const bool drawn = pen.Draw(centre, lines[i]);
-        GdiFlush();
-        RECT bounds = {};
-        const UINT boundsKept = bounding ? GetBoundsRect(memory, &bounds, DCB_RESET) : 0;
-        if (drawn && boundsKept != 0 && (boundsKept & DCB_SET) != DCB_SET) continue;  // no ink at all
-        IntersectRect(&bounds, &bounds, &whole);
-        // Ink of unknown extent: nothing kept is copied over it, and the whole buffer is searched.
-        if (!drawn || boundsKept == 0 || InkPast(bounds, taken)) {
-            searchWhole = true;
-            taken.push_back(whole);
-            continue;
-        }
-        const RECT ink = InkWithin(bounds);
-        UnionRect(&Inked, &Inked, &ink);
-        // A turn of dice's kinds come again once in hundreds of turns: keeping them would cost more than it saves.
-        const bool seldomAgain = i < AnnouncementList.size() && AnnouncementList[i] == TURN_KINDS_LINE;
-        if (!seldomAgain && !Overlaps(bounds, taken)) KeepLine(lines[i], font, colour, centre, bounds, ink);
-        taken.push_back(bounds);
-    }
-    if (searchWhole) Inked = InkWithin(whole);
-}
-
 // The window pixels a back-buffer rectangle is stretched over, with a pixel to spare on each side for the
 // rounding of the stretch.
 static RECT OnTheWindow(const RECT& area, int clientWidth, int clientHeight) {
@@ -293,7 +112,11 @@ static void Compose(HDC memory, DisplayContent content, int clientWidth, int cli
                 static_cast<size_t>(BackBuffer.width) * static_cast<size_t>(BackBuffer.height) * 4);
     Inked = {};
     DrawPiecePicture(BackBufferRows(), content.top, &Inked);
-    ComposeLines(memory, content.lines, FontAtBaseDpi(memory, DisplayFont), TextColour);
+    // A turn of dice's kinds come again once in hundreds of turns: keeping them would cost more than it saves.
+    const auto kinds = std::find(AnnouncementList.begin(), AnnouncementList.end(), TURN_KINDS_LINE);
+    ComposeLines({memory, BackBufferRows(), FIELD_PIXEL}, TextOrigin, content.lines,
+                 FontAtBaseDpi(memory, DisplayFont), TextColour,
+                 static_cast<size_t>(kinds - AnnouncementList.begin()), &Inked);
     Composed = std::move(content);
     RECT changed;
     UnionRect(&changed, &before, &Inked);
@@ -449,17 +272,14 @@ bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
     return true;
 }
 
-// False when a line came out as the error text.
 bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
-    LinePen pen(target, font, colour);
-    bool ok = true;
-    for (size_t i = 0; i < AnnouncementList.size(); i++)
-        ok = pen.Draw({TextOrigin.x, TextOrigin.y + LINE_SPACING * static_cast<int>(i)}, AnnouncedLine(i)) && ok;
-    return ok;
+    std::vector<std::wstring> lines;
+    for (size_t i = 0; i < AnnouncementList.size(); i++) lines.push_back(AnnouncedLine(i));
+    return DrawLines(target, font, colour, TextOrigin, lines);
 }
 
 bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
-    return LinePen(target, font, colour).Draw({x, y}, text);
+    return DrawLines(target, font, colour, {x, y}, {text});
 }
 
 std::wstring DisplayText() {
