@@ -98,6 +98,8 @@ bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path) 
 
 bool SaveDiceChoice(int dice, const std::wstring& path) { return SaveChoice(DicePerTurn, DiceOf(std::to_wstring(dice)), path); }
 
+std::wstring SaveConfigErrorMessage(const std::wstring& path) { return L"Error Save Config File:\n\n" + path; }
+
 // No normalisation: a relative path that happens to be absolute is still put after the folder.
 std::wstring ModulePath(const std::wstring& relative) { return ModuleDirectory() + relative; }
 

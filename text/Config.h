@@ -20,6 +20,8 @@ bool LoadConfig(const std::wstring& path);
 bool SaveConfig(const std::wstring& path);
 bool SaveLanguageChoice(const std::wstring& fileName, const std::wstring& path);
 bool SaveDiceChoice(int dice, const std::wstring& path);
+// What the players are told when a choice could not be saved to the configuration at path.
+std::wstring SaveConfigErrorMessage(const std::wstring& path);
 
 std::wstring ModulePath(const std::wstring& relative);
 std::wstring FileNamePart(const std::wstring& path);

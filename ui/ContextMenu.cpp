@@ -105,7 +105,7 @@ void ChooseDicePerTurn(int command) {
     if (dice == 0 || dice == DicePerTurn) return;
     const std::wstring configPath = ModulePath(ConfigFileName);
     if (!SaveDiceChoice(dice, configPath)) {
-        ShowMessage(L"Error Save Config File:\n\n" + configPath);
+        ShowMessage(SaveConfigErrorMessage(configPath));
         return;
     }
     // The same size again: the platform widens a window now too narrow for the row to the new limit.

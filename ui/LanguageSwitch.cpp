@@ -22,7 +22,7 @@ bool SwitchLanguage(HWND dialog) {
     if (!ChooseLanguageFile(dialog, ModulePath(LanguageFolder), name)) return false;
     const std::wstring configPath = ModulePath(ConfigFileName);
     if (!SaveLanguageChoice(name, configPath)) {
-        ShowMessage(L"Error Save Config File:\n\n" + configPath);
+        ShowMessage(SaveConfigErrorMessage(configPath));
         return false;
     }
     const std::wstring said = DisplayText();
