@@ -157,6 +157,21 @@ void PaintDisplay() {
 
 void RepaintChangedPart() { PostMessageW(MainWindowHandle, WM_PAINT, 0, 0); }
 
+// Lines kept as ink were drawn the way the system smoothed fonts then: after a change of it, the whole
+// picture is drawn afresh.
+void RedrawAfterSettingChange(UINT setting) {
+    switch (setting) {
+    case SPI_SETFONTSMOOTHING:
+    case SPI_SETFONTSMOOTHINGTYPE:
+    case SPI_SETFONTSMOOTHINGCONTRAST:
+    case SPI_SETFONTSMOOTHINGORIENTATION:
+        ForgetKeptLines();
+        Composed.reset();
+        RepaintWholeWindow();
+        return;
+    }
+}
+
 // The grey the display's copy puts under the toolbar, for the toolbar that asks for its parent's background
 // with its own DC, its origin already moved to where it sits on the main window.
 void PaintDisplayBackground(HDC target) {

@@ -23,6 +23,8 @@ void PaintDisplay();
 // A paint of only the part of the window whose picture changes, for a draw or New Game; RepaintWholeWindow
 // repaints the whole window.
 void RepaintChangedPart();
+// Answers WM_SETTINGCHANGE: a change of the system's font smoothing draws the display afresh.
+void RedrawAfterSettingChange(UINT setting);
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
 // The picture's tiles copied into target, top its toolbar's extent; drawn, where given, gets where they went.

@@ -164,6 +164,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
         PaintDisplay();
         return 0;
+    case WM_SETTINGCHANGE:
+        RedrawAfterSettingChange(static_cast<UINT>(wParam));
+        break;
     case WM_GETMINMAXINFO:
         KeepTurnRowWhole(reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;

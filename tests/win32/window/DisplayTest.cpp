@@ -362,6 +362,9 @@ TEST_F(DisplayTest, APaintComposesTheBufferOnlyWhenWhatItShowsChanged) {
         {"the font", [] { lstrcpyW(DisplayFont.lfFaceName, L"Tahoma"); }, true},
         {"the colour", [] { TextColour = RGB(200, 0, 0); }, true},
         {"the size", [] { ResizeClientArea(600, 300); }, true},
+        // Lines kept as ink were drawn with the old smoothing; Wine draws alike either way, so only this shows.
+        {"the font smoothing", [] { SendMessageW(MainWindowHandle, WM_SETTINGCHANGE, SPI_SETFONTSMOOTHING, 0); }, true},
+        {"another setting", [] { SendMessageW(MainWindowHandle, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0); }, false},
         {"a new game", [] { SendMessageW(MainWindowHandle, WM_COMMAND, ID_NEW_GAME, 0); }, true},
     };
     for (const auto& step : cases) {
