@@ -269,13 +269,13 @@ void KeepTurnRowWhole(MINMAXINFO* limits) {
 }
 
 // TextOrigin moves only with a picture, so a stalemate's lines stay where the last picture put them.
-// A window too short or too narrow for the tile simply cuts it. False when a picture was due and none came.
-bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
-    if (PieceImage == 0) return true;
+// A window too short or too narrow for the tile simply cuts it; a strip that can't be loaded shows none.
+void DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
+    if (PieceImage == 0) return;
     const StripPixelsData& strip = StripPixels();
     const int side = strip.side;
     // A tile number past the strip's end would copy whatever lies beyond it.
-    if (side == 0 || PieceImage < 1 || PieceImage > strip.width / side) return false;
+    if (side == 0 || PieceImage < 1 || PieceImage > strip.width / side) return;
     TextOrigin.x = target.width / 2;
     TextOrigin.y = top + side + LINE_GAP;
     RECT tiles = {};
@@ -284,17 +284,6 @@ bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn) {
     else
         CopyTile(target, strip, PieceImage, (target.width - side) / 2, top + PICTURE_GAP, &tiles);
     if (drawn != nullptr) *drawn = tiles;
-    return true;
-}
-
-bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour) {
-    std::vector<std::wstring> lines;
-    for (size_t i = 0; i < AnnouncementList.size(); i++) lines.push_back(AnnouncedLine(i));
-    return DrawLines(target, font, colour, TextOrigin, lines);
-}
-
-bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text) {
-    return DrawLines(target, font, colour, {x, y}, {text});
 }
 
 std::wstring DisplayText() {

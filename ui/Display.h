@@ -28,9 +28,7 @@ void RedrawAfterSettingChange(UINT setting);
 void PaintDisplayBackground(HDC target);
 void ReleaseBackBuffer();  // and the strip the pictures come from
 // The picture's tiles copied into target, top its toolbar's extent; drawn, where given, gets where they went.
-bool DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn = nullptr);
-bool DrawAnnouncementLines(HDC target, const LOGFONTW& font, COLORREF colour);
-bool DrawCentredLine(HDC target, const LOGFONTW& font, COLORREF colour, int x, int y, const std::wstring& text);
+void DrawPiecePicture(const Dib32Rows& target, int top, RECT* drawn = nullptr);
 // Answers WM_GETMINMAXINFO: with two or three dice the window stays wide enough for the turn's whole row.
 void KeepTurnRowWhole(MINMAXINFO* limits);
 // What the display says, its lines joined by a space, in the texts in force: what a screen reader reads.

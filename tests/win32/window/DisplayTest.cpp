@@ -18,6 +18,7 @@
 #include "text/Config.h"
 #include "text/TextTable.h"
 #include "ui/Display.h"
+#include "ui/DisplayLines.h"
 #include "ui/MainWindow.h"
 #include "ui/Toolbar.h"
 #include "ui/ToolbarButtons.h"
@@ -166,8 +167,7 @@ TEST_F(DisplayTest, ATurnOfThreeDiceShowsItsTilesInARowAndNamesItsKinds) {
         PixelCanvas expected(BackBuffer.width, BackBuffer.height);
         SetBkMode(expected.dc, TRANSPARENT);
         const int firstCentre = ToolbarHeight / 2 + 40 + 40;
-        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre, Mark);
-        DrawCentredLine(expected.dc, LOGFONTW{}, TextColour, BackBuffer.width / 2, firstCentre + 16, kinds);
+        DrawLines(expected.dc, LOGFONTW{}, TextColour, {BackBuffer.width / 2, firstCentre}, {Mark, kinds});
         std::set<std::pair<int, int>> expectedInk;
         for (int y = ToolbarHeight / 2 + 60; y < BackBuffer.height; y++)
             for (int x = 0; x < BackBuffer.width; x++)
@@ -284,7 +284,7 @@ TEST_F(DisplayTest, ALineWiderThanTheTargetStartsAtItsLeftEdge) {
     const std::wstring longLine(30, L'Ж');
     PixelCanvas drawn(100, 40), expected(100, 40);
     SetBkMode(drawn.dc, TRANSPARENT);
-    DrawCentredLine(drawn.dc, LOGFONTW{}, RGB(10, 20, 30), 50, 20, longLine);
+    DrawLines(drawn.dc, LOGFONTW{}, RGB(10, 20, 30), {50, 20}, {longLine});
 
     SetBkMode(expected.dc, TRANSPARENT);
     HGDIOBJ previous = SelectObject(expected.dc, GetStockObject(SYSTEM_FONT));
@@ -300,8 +300,6 @@ TEST_F(DisplayTest, ALineWiderThanTheTargetStartsAtItsLeftEdge) {
 // With the GDI handle table full, CreateFontIndirectW fails for real: every line becomes the error text.
 TEST_F(DisplayTest, AFontThatCannotBeMadeGivesTheErrorLineAtEachLinesHeight) {
     PixelCanvas drawn(300, 80), expected(300, 80);
-    AnnouncementList = {TS_WHITE_PROMPT, TS_KING};
-    TextOrigin = {150, 20};
     LOGFONTW font = {};
     font.lfHeight = -12;
     lstrcpyW(font.lfFaceName, L"DejaVu Sans");
@@ -311,7 +309,7 @@ TEST_F(DisplayTest, AFontThatCannotBeMadeGivesTheErrorLineAtEachLinesHeight) {
     small.lfHeight = 8;
     for (HFONT made; filler.size() < 100000 && (made = CreateFontIndirectW(&small)) != nullptr;) filler.push_back(made);
     ASSERT_EQ(nullptr, CreateFontIndirectW(&font)) << "the handle table did not fill up";
-    DrawAnnouncementLines(drawn.dc, font, RGB(10, 20, 30));
+    DrawLines(drawn.dc, font, RGB(10, 20, 30), {150, 20}, {Mark, Mark});
     for (HFONT made : filler) DeleteObject(made);
 
     SetBkMode(expected.dc, TRANSPARENT);
