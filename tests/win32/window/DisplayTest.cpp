@@ -42,6 +42,12 @@ protected:
 
     static DWORD BufferPixel(int x, int y) { return BackBufferPixel(x, y); }
     static int PictureTop() { return ToolbarHeight / 2 + 20; }
+    // The picture on show drawn again from nothing: another size drops what was kept.
+    static std::vector<DWORD> DrawnFromNothing() {
+        ResizeClientArea(600, 300);
+        ResizeClientArea(574, 300);
+        return BackBufferNow();
+    }
 };
 
 // Every non-grey pixel in the rows below the picture: the lines, antialiasing included.
@@ -403,9 +409,7 @@ TEST_F(DisplayTest, KeptLinesComeBackExactlyAsDrawnAfresh) {
             RepaintWholeWindow();
             PumpMessages();
             const auto composed = BackBufferNow();
-            ResizeClientArea(600, 300);  // another size drops what was kept
-            ResizeClientArea(574, 300);
-            EXPECT_TRUE(composed == BackBufferNow()) << "font height " << height << ", step " << step;
+            EXPECT_TRUE(composed == DrawnFromNothing()) << "font height " << height << ", step " << step;
         }
     }
 }
@@ -442,10 +446,8 @@ TEST_F(DisplayTest, ALineDrawnWithoutItsFontIsDrawnAfreshWhenShownAgain) {
 
     show(1, TS_KING);
     const auto again = show(7, TS_DICE_PER_TURN);
-    ResizeClientArea(600, 300);  // another size: the next picture is drawn from nothing
-    ResizeClientArea(574, 300);
     EXPECT_EQ(0, errorPixels(again));
-    EXPECT_TRUE(again == BackBufferNow());
+    EXPECT_TRUE(again == DrawnFromNothing());
 }
 
 }  // namespace
